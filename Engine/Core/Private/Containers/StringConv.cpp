@@ -1,0 +1,210 @@
+#include "Containers/StringConv.h"
+
+namespace
+{
+	constexpr char32_t ReplacementCharacter = 0xFFFD;
+
+	bool IsHighSurrogate(char32_t Unit) { return Unit >= 0xD800 && Unit <= 0xDBFF; }
+	bool IsLowSurrogate(char32_t Unit) { return Unit >= 0xDC00 && Unit <= 0xDFFF; }
+
+	void AppendUtf8(std::string& Out, char32_t CodePoint)
+	{
+		if (CodePoint < 0x80)
+		{
+			Out.push_back(static_cast<char>(CodePoint));
+		}
+		else if (CodePoint < 0x800)
+		{
+			Out.push_back(static_cast<char>(0xC0 | (CodePoint >> 6)));
+			Out.push_back(static_cast<char>(0x80 | (CodePoint & 0x3F)));
+		}
+		else if (CodePoint < 0x10000)
+		{
+			Out.push_back(static_cast<char>(0xE0 | (CodePoint >> 12)));
+			Out.push_back(static_cast<char>(0x80 | ((CodePoint >> 6) & 0x3F)));
+			Out.push_back(static_cast<char>(0x80 | (CodePoint & 0x3F)));
+		}
+		else
+		{
+			Out.push_back(static_cast<char>(0xF0 | (CodePoint >> 18)));
+			Out.push_back(static_cast<char>(0x80 | ((CodePoint >> 12) & 0x3F)));
+			Out.push_back(static_cast<char>(0x80 | ((CodePoint >> 6) & 0x3F)));
+			Out.push_back(static_cast<char>(0x80 | (CodePoint & 0x3F)));
+		}
+	}
+
+	void AppendUtf16(std::u16string& Out, char32_t CodePoint)
+	{
+		if (CodePoint >= 0x10000)
+		{
+			CodePoint -= 0x10000;
+			Out.push_back(static_cast<char16_t>(0xD800 + (CodePoint >> 10)));
+			Out.push_back(static_cast<char16_t>(0xDC00 + (CodePoint & 0x3FF)));
+		}
+		else
+		{
+			Out.push_back(static_cast<char16_t>(CodePoint));
+		}
+	}
+
+	// Decodes one sequence at Bytes[Index]. With bStrict, encoded surrogates are
+	// refused; otherwise they decode to the surrogate unit they encode. Returns
+	// the sequence length, or 0 when no well-formed sequence starts there.
+	SIZE_T DecodeUtf8(std::string_view Bytes, SIZE_T Index, bool bStrict, char32_t& CodePoint)
+	{
+		const auto Byte = [&](SIZE_T Offset) { return static_cast<unsigned char>(Bytes[Index + Offset]); };
+		const unsigned char Lead = Byte(0);
+		SIZE_T Length = 0;
+		char32_t Minimum = 0;
+		if (Lead < 0x80)
+		{
+			CodePoint = Lead;
+			return 1;
+		}
+		if (Lead >= 0xC2 && Lead <= 0xDF)
+		{
+			Length = 2;
+			CodePoint = Lead & 0x1F;
+			Minimum = 0x80;
+		}
+		else if (Lead >= 0xE0 && Lead <= 0xEF)
+		{
+			Length = 3;
+			CodePoint = Lead & 0x0F;
+			Minimum = 0x800;
+		}
+		else if (Lead >= 0xF0 && Lead <= 0xF4)
+		{
+			Length = 4;
+			CodePoint = Lead & 0x07;
+			Minimum = 0x10000;
+		}
+		else
+		{
+			return 0;
+		}
+		if (Index + Length > Bytes.size())
+		{
+			return 0;
+		}
+		for (SIZE_T Offset = 1; Offset < Length; ++Offset)
+		{
+			if ((Byte(Offset) & 0xC0) != 0x80)
+			{
+				return 0;
+			}
+			CodePoint = (CodePoint << 6) | (Byte(Offset) & 0x3F);
+		}
+		if (CodePoint < Minimum || CodePoint > 0x10FFFF || (bStrict && IsHighSurrogate(CodePoint)) || (bStrict && IsLowSurrogate(CodePoint)))
+		{
+			return 0;
+		}
+		return Length;
+	}
+}
+
+std::string StringConv::ToUtf8(std::u16string_view Text)
+{
+	std::string Out;
+	Out.reserve(Text.size());
+	for (SIZE_T Index = 0; Index < Text.size(); ++Index)
+	{
+		const char32_t Unit = Text[Index];
+		if (IsHighSurrogate(Unit) && Index + 1 < Text.size() && IsLowSurrogate(Text[Index + 1]))
+		{
+			AppendUtf8(Out, 0x10000 + ((Unit - 0xD800) << 10) + (Text[Index + 1] - 0xDC00));
+			++Index;
+		}
+		else
+		{
+			AppendUtf8(Out, Unit);
+		}
+	}
+	return Out;
+}
+
+FString StringConv::FromUtf8(std::string_view Bytes)
+{
+	std::u16string Out;
+	Out.reserve(Bytes.size());
+	SIZE_T Index = 0;
+	while (Index < Bytes.size())
+	{
+		char32_t CodePoint = 0;
+		const SIZE_T Length = DecodeUtf8(Bytes, Index, false, CodePoint);
+		if (Length == 0)
+		{
+			Out.push_back(static_cast<char16_t>(ReplacementCharacter));
+			++Index;
+			continue;
+		}
+		AppendUtf16(Out, CodePoint);
+		Index += Length;
+	}
+	return FString(std::move(Out));
+}
+
+bool StringConv::IsValidUtf8(std::string_view Bytes)
+{
+	SIZE_T Index = 0;
+	while (Index < Bytes.size())
+	{
+		char32_t CodePoint = 0;
+		const SIZE_T Length = DecodeUtf8(Bytes, Index, true, CodePoint);
+		if (Length == 0)
+		{
+			return false;
+		}
+		Index += Length;
+	}
+	return true;
+}
+
+std::wstring StringConv::ToWide(std::u16string_view Text)
+{
+	std::wstring Out;
+	Out.reserve(Text.size());
+	if constexpr (sizeof(wchar_t) == 2)
+	{
+		for (const char16_t Unit : Text)
+		{
+			Out.push_back(static_cast<wchar_t>(Unit));
+		}
+	}
+	else
+	{
+		for (SIZE_T Index = 0; Index < Text.size(); ++Index)
+		{
+			const char32_t Unit = Text[Index];
+			if (IsHighSurrogate(Unit) && Index + 1 < Text.size() && IsLowSurrogate(Text[Index + 1]))
+			{
+				Out.push_back(static_cast<wchar_t>(0x10000 + ((Unit - 0xD800) << 10) + (Text[Index + 1] - 0xDC00)));
+				++Index;
+			}
+			else
+			{
+				Out.push_back(static_cast<wchar_t>(Unit));
+			}
+		}
+	}
+	return Out;
+}
+
+FString StringConv::FromWide(std::wstring_view Text)
+{
+	std::u16string Out;
+	Out.reserve(Text.size());
+	for (const wchar_t Character : Text)
+	{
+		const auto CodePoint = static_cast<char32_t>(Character);
+		if constexpr (sizeof(wchar_t) == 2)
+		{
+			Out.push_back(static_cast<char16_t>(CodePoint));
+		}
+		else
+		{
+			AppendUtf16(Out, CodePoint <= 0x10FFFF ? CodePoint : ReplacementCharacter);
+		}
+	}
+	return FString(std::move(Out));
+}

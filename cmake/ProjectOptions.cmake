@@ -1,0 +1,25 @@
+# Warnings for the project's own code, treated as errors.
+add_library(hmd_warnings INTERFACE)
+target_compile_options(hmd_warnings INTERFACE
+  -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
+  -Wcast-align -Woverloaded-virtual -Wimplicit-fallthrough
+  -Werror)
+
+# hmd_engine_library(<target> <API macro> SOURCES ... DEPENDS ...)
+# One shared library of the engine layer: Public/ is its interface, Private/
+# its implementation, and <API macro> exports its symbols while it is built
+# and imports them everywhere else.
+function(hmd_engine_library Target ApiMacro)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS;PRIVATE_DEPENDS" ${ARGN})
+  add_library(${Target} SHARED ${ARG_SOURCES})
+  target_include_directories(${Target} PUBLIC
+    $<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}/Public>
+    $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
+  target_include_directories(${Target} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/Private)
+  target_compile_definitions(${Target} PRIVATE ${ApiMacro}=HMD_DLLEXPORT)
+  target_compile_definitions(${Target} INTERFACE ${ApiMacro}=HMD_DLLIMPORT)
+  target_link_libraries(${Target} PUBLIC ${ARG_DEPENDS} PRIVATE hmd_warnings ${ARG_PRIVATE_DEPENDS})
+  install(TARGETS ${Target}
+    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/hmd-editor)
+endfunction()
