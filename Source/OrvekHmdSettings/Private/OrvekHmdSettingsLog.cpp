@@ -1,0 +1,3 @@
+#include "OrvekHmdSettingsLog.h"
+
+DEFINE_LOG_CATEGORY(LogOrvekHmdSettings);
