@@ -1,4 +1,10 @@
-find_package(GTest REQUIRED)
+if(CMAKE_CROSSCOMPILING)
+  # No GoogleTest binaries exist for the target: build it from Debian's
+  # source package with the cross compiler.
+  include(${CMAKE_CURRENT_LIST_DIR}/GoogleTestFromSource.cmake)
+else()
+  find_package(GTest REQUIRED)
+endif()
 include(GoogleTest)
 
 # hmd_add_test(<target> SOURCES ... DEPENDS ...): one GoogleTest binary,
