@@ -1,0 +1,134 @@
+#include "HmdEditorOptions.h"
+
+#include <charconv>
+#include <string_view>
+
+namespace
+{
+	/** A decimal number in [Min, Max] with nothing around it. */
+	bool ParseBoundedInt(std::string_view Text, int32 Min, int32 Max, int32& Out)
+	{
+		int32 Value = 0;
+		const char* const End = Text.data() + Text.size();
+		const std::from_chars_result Result = std::from_chars(Text.data(), End, Value);
+		if (Text.empty() || Text.front() == '-' || Result.ec != std::errc() || Result.ptr != End || Value < Min || Value > Max)
+		{
+			return false;
+		}
+		Out = Value;
+		return true;
+	}
+
+	bool ParseSize(std::string_view Text, FHmdEditorOptions& Out)
+	{
+		const SIZE_T Separator = Text.find('x');
+		return Separator != std::string_view::npos
+			&& ParseBoundedInt(Text.substr(0, Separator), FHmdEditorOptions::MinColumns, FHmdEditorOptions::MaxColumns, Out.Columns)
+			&& ParseBoundedInt(Text.substr(Separator + 1), FHmdEditorOptions::MinRows, FHmdEditorOptions::MaxRows, Out.Rows);
+	}
+}
+
+bool ParseHmdEditorOptions(const TArray<std::string>& Arguments, FHmdEditorOptions& Out, std::string& Error)
+{
+	FHmdEditorOptions Options;
+	bool bSizeGiven = false;
+	for (int32 Index = 0; Index < Arguments.Num(); ++Index)
+	{
+		const std::string& Argument = Arguments[Index];
+		if (Argument == "--help" || Argument == "-h")
+		{
+			Options.bShowHelp = true;
+			continue;
+		}
+
+		// "--name value" or "--name=value".
+		const SIZE_T Equals = Argument.find('=');
+		const std::string Name = Argument.substr(0, Equals);
+		if (Name != "--documents" && Name != "--script" && Name != "--size")
+		{
+			Error = Argument.starts_with("-") && Argument != "-" ? "unknown option " + Argument : "unexpected argument " + Argument;
+			return false;
+		}
+		std::string Value;
+		if (Equals != std::string::npos)
+		{
+			Value = Argument.substr(Equals + 1);
+		}
+		else if (Index + 1 < Arguments.Num())
+		{
+			Value = Arguments[++Index];
+		}
+		else
+		{
+			Error = Name + " needs a value";
+			return false;
+		}
+
+		if (Name == "--documents")
+		{
+			if (Value.empty())
+			{
+				Error = "--documents needs a folder";
+				return false;
+			}
+			Options.DocumentsFolder = Value;
+		}
+		else if (Name == "--script")
+		{
+			if (Value.empty())
+			{
+				Error = "--script needs a file, or - for standard input";
+				return false;
+			}
+			Options.ScriptPath = Value;
+		}
+		else if (!ParseSize(Value, Options))
+		{
+			Error = "--size wants COLSxROWS with " + std::to_string(FHmdEditorOptions::MinColumns) + " to "
+				+ std::to_string(FHmdEditorOptions::MaxColumns) + " columns and " + std::to_string(FHmdEditorOptions::MinRows)
+				+ " to " + std::to_string(FHmdEditorOptions::MaxRows) + " rows, not \"" + Value + "\"";
+			return false;
+		}
+		else
+		{
+			bSizeGiven = true;
+		}
+	}
+
+	if (bSizeGiven && !Options.IsScripted() && !Options.bShowHelp)
+	{
+		Error = "--size sets the size of the headless screen and needs --script; the terminal sets its own size";
+		return false;
+	}
+	Out = Options;
+	return true;
+}
+
+const char* GetHmdEditorUsage()
+{
+	return "Usage: hmd-editor [--documents DIR] [--script FILE [--size COLSxROWS]]\n"
+		   "\n"
+		   "The editor host: loads the Level Editor and the OrvekHmdSettings module and\n"
+		   "shows the main window. Without --script it runs in the terminal.\n"
+		   "\n"
+		   "Options:\n"
+		   "  --documents DIR    use DIR as the public documents folder (the settings file\n"
+		   "                     is DIR/Orvek/Skellan_4.20/Config/OHeadSetConfig.json)\n"
+		   "  --script FILE      run headless, reading the actions from FILE (- reads\n"
+		   "                     standard input); see below\n"
+		   "  --size COLSxROWS   size of the headless screen (default 100x30)\n"
+		   "  --help             show this text\n"
+		   "\n"
+		   "Script actions, one a line (blank lines and lines starting with # are skipped):\n"
+		   "  key NAME [NAME ...]  press keys: Enter Tab Shift+Tab Escape Space Backspace\n"
+		   "                       Delete Left Right Up Down Home End F1..F12 Ctrl+<letter>\n"
+		   "                       Alt+<letter>, or a single printable character\n"
+		   "  type TEXT            type the text after the first space, exactly\n"
+		   "  screen               print the screen, then \"--- end of screen ---\"\n"
+		   "  quit                 quit as File > Exit does (the end of the script quits too)\n"
+		   "\n"
+		   "Keys: F10 or F9 opens the menu bar; Left/Right move between menus, Up/Down\n"
+		   "between entries, Enter chooses, Escape closes; Alt+<first letter> opens a\n"
+		   "menu; Ctrl+Q quits. In a window, Tab and Shift+Tab move the focus, Space\n"
+		   "toggles a check box, Enter commits, Escape closes.\n";
+}

@@ -1,0 +1,36 @@
+// The command line of hmd-editor.
+#pragma once
+
+#include "Containers/Array.h"
+#include "CoreTypes.h"
+
+#include <string>
+
+struct FHmdEditorOptions
+{
+	/** Used as the public documents folder instead of the shell's; empty asks the shell. UTF-8. */
+	std::string DocumentsFolder;
+	/** The script of the headless mode ("-" is standard input); empty runs in the terminal. UTF-8. */
+	std::string ScriptPath;
+	/** The headless screen size in character cells. */
+	int32 Columns = 100;
+	int32 Rows = 30;
+	bool bShowHelp = false;
+
+	static constexpr int32 MinColumns = 20;
+	static constexpr int32 MinRows = 5;
+	static constexpr int32 MaxColumns = 1000;
+	static constexpr int32 MaxRows = 1000;
+
+	bool IsScripted() const { return !ScriptPath.empty(); }
+};
+
+/**
+ * Reads the arguments after the program name: --documents DIR, --script FILE,
+ * --size COLSxROWS and --help, each also as --name=value. Returns false with
+ * Error set (without the program name) for anything else.
+ */
+bool ParseHmdEditorOptions(const TArray<std::string>& Arguments, FHmdEditorOptions& Out, std::string& Error);
+
+/** The --help text. */
+const char* GetHmdEditorUsage();

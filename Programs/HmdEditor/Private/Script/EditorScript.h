@@ -1,0 +1,44 @@
+// Scripts of the headless mode: one action a line.
+//
+//   key NAME [NAME ...]   key presses, named as in Input/KeyNames.h
+//   type TEXT             the text after the first space, one press a character
+//   screen                print the screen
+//   quit                  quit as File > Exit does
+//
+// Blank lines and lines starting with '#' are skipped.
+#pragma once
+
+#include "Containers/Array.h"
+#include "Input/HostInput.h"
+
+#include <string>
+#include <string_view>
+
+enum class EScriptAction : uint8
+{
+	Press,
+	Screen,
+	Quit,
+};
+
+struct FScriptCommand
+{
+	EScriptAction Action = EScriptAction::Press;
+	/** One-based line of the script the command came from. */
+	int32 Line = 0;
+	/** The key presses of a "key" or "type" line, in order. */
+	TArray<FHostKeyPress> Presses;
+};
+
+struct FScriptError
+{
+	int32 Line = 0;
+	std::string Message;
+};
+
+/**
+ * Reads a whole script before anything runs, so that a mistake on any line
+ * stops the program before it has touched a file. Returns false and fills
+ * Error at the first bad line.
+ */
+bool ParseEditorScript(std::string_view Text, TArray<FScriptCommand>& OutCommands, FScriptError& Error);

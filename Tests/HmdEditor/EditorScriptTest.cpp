@@ -1,0 +1,121 @@
+#include "Script/EditorScript.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace
+{
+	std::u32string TypedText(const FScriptCommand& Command)
+	{
+		std::u32string Text;
+		for (const FHostKeyPress& Press : Command.Presses)
+		{
+			EXPECT_EQ(Press.Key, EHostKey::Character);
+			Text.push_back(Press.Character);
+		}
+		return Text;
+	}
+}
+
+TEST(EditorScript, ReadsActionsAndSkipsBlankAndCommentLines)
+{
+	const char* const Script =
+		"# open the settings window\n"
+		"\n"
+		"key F10 Right Right Right Right Enter\n"
+		"   \t\n"
+		"  # indented comment\n"
+		"type HMD1\n"
+		"screen\n"
+		"quit";
+	TArray<FScriptCommand> Commands;
+	FScriptError Error;
+	ASSERT_TRUE(ParseEditorScript(Script, Commands, Error)) << Error.Message;
+	ASSERT_EQ(Commands.Num(), 4);
+
+	EXPECT_EQ(Commands[0].Action, EScriptAction::Press);
+	EXPECT_EQ(Commands[0].Line, 3);
+	ASSERT_EQ(Commands[0].Presses.Num(), 6);
+	EXPECT_EQ(Commands[0].Presses[0], FHostKeyPress::Named(EHostKey::F10));
+	EXPECT_EQ(Commands[0].Presses[5], FHostKeyPress::Named(EHostKey::Enter));
+
+	EXPECT_EQ(Commands[1].Line, 6);
+	EXPECT_EQ(TypedText(Commands[1]), U"HMD1");
+	EXPECT_EQ(Commands[2].Action, EScriptAction::Screen);
+	EXPECT_EQ(Commands[2].Line, 7);
+	EXPECT_EQ(Commands[3].Action, EScriptAction::Quit);
+	EXPECT_EQ(Commands[3].Line, 8);
+}
+
+TEST(EditorScript, TypesEverythingAfterTheFirstSpaceExactly)
+{
+	struct FCase { std::string Line; std::u32string Expected; };
+	const FCase Cases[] = {
+		{"type HMD1", U"HMD1"},
+		{"type  two leading, trailing  ", U" two leading, trailing  "},
+		{"type # not a comment", U"# not a comment"},
+		{"type key F10", U"key F10"},
+		{"type \xC3\x96" "ffentlich \xE6\x96\x87 \xF0\x9F\x98\x80", U"\u00D6ffentlich \u6587 \U0001F600"},
+		{"type a\tb", U"a\tb"},
+		{"type\tx", U"x"},
+		{"type ", U""},
+		{"type", U""},
+		{"type windows line end\r", U"windows line end"},
+	};
+	for (const FCase& Case : Cases)
+	{
+		TArray<FScriptCommand> Commands;
+		FScriptError Error;
+		ASSERT_TRUE(ParseEditorScript(Case.Line, Commands, Error)) << Case.Line << ": " << Error.Message;
+		ASSERT_EQ(Commands.Num(), 1) << Case.Line;
+		EXPECT_EQ(TypedText(Commands[0]), Case.Expected) << Case.Line;
+	}
+}
+
+TEST(EditorScript, AcceptsWindowsLineEndsAndAByteOrderMark)
+{
+	TArray<FScriptCommand> Commands;
+	FScriptError Error;
+	ASSERT_TRUE(ParseEditorScript("\xEF\xBB\xBFkey Tab\r\nscreen\r\n\r\nquit\r\n", Commands, Error)) << Error.Message;
+	ASSERT_EQ(Commands.Num(), 3);
+	EXPECT_EQ(Commands[0].Presses[0], FHostKeyPress::Named(EHostKey::Tab));
+	EXPECT_EQ(Commands[1].Action, EScriptAction::Screen);
+	EXPECT_EQ(Commands[2].Line, 4);
+}
+
+TEST(EditorScript, NamesTheFirstBadLineAndKeepsNoCommands)
+{
+	struct FCase { std::string Script; int32 Line; std::string Message; };
+	const FCase Cases[] = {
+		{"key F10\npress Enter\nkey Bogus\n", 2, "unknown action \"press\""},
+		{"key F10\nkey Enter Bogus\n", 2, "unknown key name \"Bogus\""},
+		{"# only a comment\nkey\n", 2, "\"key\" needs at least one key name"},
+		{"key   \n", 1, "\"key\" needs at least one key name"},
+		{"screen now\n", 1, "\"screen\" takes nothing after it"},
+		{"quit 0\n", 1, "\"quit\" takes nothing after it"},
+		{"Key Enter\n", 1, "unknown action \"Key\""},
+		{"\n\ntype \xFF\n", 3, "the text to type is not valid UTF-8"},
+	};
+	for (const FCase& Case : Cases)
+	{
+		TArray<FScriptCommand> Commands;
+		Commands.Add(FScriptCommand());
+		FScriptError Error;
+		EXPECT_FALSE(ParseEditorScript(Case.Script, Commands, Error)) << Case.Script;
+		EXPECT_EQ(Error.Line, Case.Line) << Case.Script;
+		EXPECT_EQ(Error.Message, Case.Message) << Case.Script;
+		EXPECT_EQ(Commands.Num(), 1) << "a failed read leaves the output as it was";
+	}
+}
+
+TEST(EditorScript, EmptyScriptHasNoCommands)
+{
+	for (const char* Script : {"", "\n\n", "# nothing\n"})
+	{
+		TArray<FScriptCommand> Commands;
+		FScriptError Error;
+		EXPECT_TRUE(ParseEditorScript(Script, Commands, Error));
+		EXPECT_TRUE(Commands.IsEmpty());
+	}
+}
