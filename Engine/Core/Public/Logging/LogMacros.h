@@ -30,9 +30,11 @@ struct CORE_API FMsg
 	[[noreturn]] static void LogFatal(const FLogCategoryBase& Category, const char* File, int32 Line, const FString& Message);
 };
 
-#define DECLARE_LOG_CATEGORY_EXTERN(CategoryName, DefaultVerbosity, CompileTimeVerbosity) \
-	extern FLogCategoryBase CategoryName;                                                 \
-	inline constexpr ELogVerbosity::Type CategoryName##DefaultVerbosity = ELogVerbosity::DefaultVerbosity
+// The parameter is not named DefaultVerbosity: the constant's name pastes that
+// word itself, which a parameter of the same name would replace.
+#define DECLARE_LOG_CATEGORY_EXTERN(CategoryName, InDefaultVerbosity, CompileTimeVerbosity) \
+	extern FLogCategoryBase CategoryName;                                                   \
+	inline constexpr ELogVerbosity::Type CategoryName##DefaultVerbosity = ELogVerbosity::InDefaultVerbosity
 
 #define DEFINE_LOG_CATEGORY(CategoryName) FLogCategoryBase CategoryName(TEXT(#CategoryName), CategoryName##DefaultVerbosity)
 

@@ -1,0 +1,41 @@
+#include "Serialization/MemoryWriter.h"
+
+#include <cstring>
+
+FMemoryWriter::FMemoryWriter(TArray<uint8>& InBytes, bool bInIsPersistent, bool bSetOffset, const FName ArchiveName)
+	: Bytes(InBytes), Offset(bSetOffset ? InBytes.Num() : 0), Name(ArchiveName)
+{
+	SetIsSaving(true);
+	SetIsPersistent(bInIsPersistent);
+}
+
+void FMemoryWriter::Serialize(void* Data, int64 Num)
+{
+	if (Num <= 0)
+	{
+		return;
+	}
+	const int64 End = Offset + Num;
+	if (End > Bytes.Num())
+	{
+		if (End > MaxSize)
+		{
+			UE_LOG(LogSerialization, Fatal, TEXT("FMemoryWriter does not support data larger than 2GB. Archive name: %s."), *GetArchiveName());
+		}
+		Bytes.SetNum(static_cast<int32>(End));
+	}
+	std::memcpy(Bytes.GetData() + Offset, Data, static_cast<SIZE_T>(Num));
+	Offset = End;
+}
+
+void FMemoryWriter::Seek(int64 InPos)
+{
+	check(InPos >= 0);
+	check(InPos <= Bytes.Num());
+	Offset = InPos;
+}
+
+FString FMemoryWriter::GetArchiveName() const
+{
+	return Name.IsNone() ? FString(TEXT("FMemoryWriter")) : Name.ToString();
+}

@@ -1,0 +1,175 @@
+#include "Dom/JsonObject.h"
+
+#include "Dom/JsonTeardown.h"
+
+#include <functional>
+#include <utility>
+
+namespace
+{
+	SIZE_T HashFieldName(const FString& FieldName)
+	{
+		return std::hash<FString>()(FieldName);
+	}
+}
+
+FJsonObject::~FJsonObject()
+{
+	JsonTeardown::ReleaseValues(Values);
+}
+
+int32 FJsonObject::FindIndex(const FString& FieldName) const
+{
+	if (Index.IsEmpty())
+	{
+		return Keys.Find(FieldName);
+	}
+	const SIZE_T Mask = static_cast<SIZE_T>(Index.Num()) - 1;
+	for (SIZE_T Slot = HashFieldName(FieldName) & Mask;; Slot = (Slot + 1) & Mask)
+	{
+		const int32 FieldIndex = Index[static_cast<int32>(Slot)];
+		if (FieldIndex == INDEX_NONE || Keys[FieldIndex] == FieldName)
+		{
+			return FieldIndex;
+		}
+	}
+}
+
+void FJsonObject::AddToIndex(int32 FieldIndex)
+{
+	const SIZE_T Mask = static_cast<SIZE_T>(Index.Num()) - 1;
+	SIZE_T Slot = HashFieldName(Keys[FieldIndex]) & Mask;
+	while (Index[static_cast<int32>(Slot)] != INDEX_NONE)
+	{
+		Slot = (Slot + 1) & Mask;
+	}
+	Index[static_cast<int32>(Slot)] = FieldIndex;
+}
+
+void FJsonObject::RebuildIndex()
+{
+	Index.Empty();
+	if (Num() <= MaxUnindexedFields)
+	{
+		return;
+	}
+	// A power of two at least twice the field count keeps probe runs short.
+	int32 Slots = 32;
+	while (Slots < Num() * 2)
+	{
+		Slots *= 2;
+	}
+	Index.AddDefaulted(Slots);
+	for (int32& Slot : Index)
+	{
+		Slot = INDEX_NONE;
+	}
+	for (int32 FieldIndex = 0; FieldIndex < Num(); ++FieldIndex)
+	{
+		AddToIndex(FieldIndex);
+	}
+}
+
+template <typename KeyType, typename ValueType>
+void FJsonObject::SetFieldImpl(KeyType&& FieldName, ValueType&& Value)
+{
+	const int32 Existing = FindIndex(FieldName);
+	if (Existing != INDEX_NONE)
+	{
+		Values[Existing] = std::forward<ValueType>(Value);
+		return;
+	}
+	const int32 FieldIndex = Keys.Add(std::forward<KeyType>(FieldName));
+	Values.Add(std::forward<ValueType>(Value));
+	if (Num() > MaxUnindexedFields && Num() * 2 > Index.Num())
+	{
+		RebuildIndex();
+	}
+	else if (!Index.IsEmpty())
+	{
+		AddToIndex(FieldIndex);
+	}
+}
+
+TSharedPtr<FJsonValue> FJsonObject::GetField(const FString& FieldName) const
+{
+	const int32 FieldIndex = FindIndex(FieldName);
+	return FieldIndex == INDEX_NONE ? TSharedPtr<FJsonValue>() : Values[FieldIndex];
+}
+
+void FJsonObject::SetField(const FString& FieldName, const TSharedPtr<FJsonValue>& Value)
+{
+	SetFieldImpl(FieldName, Value);
+}
+
+void FJsonObject::SetField(FString&& FieldName, TSharedPtr<FJsonValue>&& Value)
+{
+	SetFieldImpl(std::move(FieldName), std::move(Value));
+}
+
+void FJsonObject::RemoveField(const FString& FieldName)
+{
+	const int32 FieldIndex = FindIndex(FieldName);
+	if (FieldIndex == INDEX_NONE)
+	{
+		return;
+	}
+	Keys.RemoveAt(FieldIndex);
+	Values.RemoveAt(FieldIndex);
+	RebuildIndex();
+}
+
+void FJsonObject::SetStringField(const FString& FieldName, const FString& Value)
+{
+	SetField(FieldName, MakeShared<FJsonValueString>(Value));
+}
+
+void FJsonObject::SetNumberField(const FString& FieldName, double Value)
+{
+	SetField(FieldName, MakeShared<FJsonValueNumber>(Value));
+}
+
+void FJsonObject::SetBoolField(const FString& FieldName, bool bValue)
+{
+	SetField(FieldName, MakeShared<FJsonValueBoolean>(bValue));
+}
+
+void FJsonObject::SetArrayField(const FString& FieldName, const TArray<TSharedPtr<FJsonValue>>& Value)
+{
+	SetField(FieldName, MakeShared<FJsonValueArray>(Value));
+}
+
+void FJsonObject::SetObjectField(const FString& FieldName, const TSharedPtr<FJsonObject>& Value)
+{
+	SetField(FieldName, MakeShared<FJsonValueObject>(Value));
+}
+
+bool FJsonObject::TryGetStringField(const FString& FieldName, FString& OutString) const
+{
+	const int32 FieldIndex = FindIndex(FieldName);
+	return FieldIndex != INDEX_NONE && Values[FieldIndex].IsValid() && Values[FieldIndex]->TryGetString(OutString);
+}
+
+bool FJsonObject::TryGetNumberField(const FString& FieldName, double& OutNumber) const
+{
+	const int32 FieldIndex = FindIndex(FieldName);
+	return FieldIndex != INDEX_NONE && Values[FieldIndex].IsValid() && Values[FieldIndex]->TryGetNumber(OutNumber);
+}
+
+bool FJsonObject::TryGetBoolField(const FString& FieldName, bool& OutBool) const
+{
+	const int32 FieldIndex = FindIndex(FieldName);
+	return FieldIndex != INDEX_NONE && Values[FieldIndex].IsValid() && Values[FieldIndex]->TryGetBool(OutBool);
+}
+
+bool FJsonObject::TryGetArrayField(const FString& FieldName, const TArray<TSharedPtr<FJsonValue>>*& OutArray) const
+{
+	const int32 FieldIndex = FindIndex(FieldName);
+	return FieldIndex != INDEX_NONE && Values[FieldIndex].IsValid() && Values[FieldIndex]->TryGetArray(OutArray);
+}
+
+bool FJsonObject::TryGetObjectField(const FString& FieldName, const TSharedPtr<FJsonObject>*& OutObject) const
+{
+	const int32 FieldIndex = FindIndex(FieldName);
+	return FieldIndex != INDEX_NONE && Values[FieldIndex].IsValid() && Values[FieldIndex]->TryGetObject(OutObject);
+}

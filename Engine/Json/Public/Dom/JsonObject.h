@@ -1,0 +1,65 @@
+// FJsonObject: a JSON object, its fields kept in the order in which each
+// name was first set. Field names are looked up through a hash index once
+// an object has more than a few fields, so large objects stay fast.
+#pragma once
+
+#include "Containers/Array.h"
+#include "Containers/UnrealString.h"
+#include "Dom/JsonValue.h"
+#include "JsonGlobals.h"
+#include "Templates/SharedPointer.h"
+
+class JSON_API FJsonObject
+{
+public:
+	FJsonObject() = default;
+	FJsonObject(const FJsonObject&) = default;
+	FJsonObject(FJsonObject&&) = default;
+	FJsonObject& operator=(const FJsonObject&) = default;
+	FJsonObject& operator=(FJsonObject&&) = default;
+	/** Releases the values without recursing into nested containers. */
+	~FJsonObject();
+
+	int32 Num() const { return Keys.Num(); }
+	/** The field names, in field order; GetValues() holds their values at the same indices. */
+	const TArray<FString>& GetKeys() const { return Keys; }
+	const TArray<TSharedPtr<FJsonValue>>& GetValues() const { return Values; }
+
+	bool HasField(const FString& FieldName) const { return FindIndex(FieldName) != INDEX_NONE; }
+	/** The value of the field, or an empty pointer when there is no such field. */
+	TSharedPtr<FJsonValue> GetField(const FString& FieldName) const;
+
+	/** Sets a field. A new name goes last; an existing name keeps its place and gets the new value. */
+	void SetField(const FString& FieldName, const TSharedPtr<FJsonValue>& Value);
+	void SetField(FString&& FieldName, TSharedPtr<FJsonValue>&& Value);
+	void RemoveField(const FString& FieldName);
+
+	void SetStringField(const FString& FieldName, const FString& Value);
+	void SetNumberField(const FString& FieldName, double Value);
+	void SetBoolField(const FString& FieldName, bool bValue);
+	void SetArrayField(const FString& FieldName, const TArray<TSharedPtr<FJsonValue>>& Value);
+	void SetObjectField(const FString& FieldName, const TSharedPtr<FJsonObject>& Value);
+
+	/** Each getter succeeds only when the field exists and holds a value of its own kind. */
+	bool TryGetStringField(const FString& FieldName, FString& OutString) const;
+	bool TryGetNumberField(const FString& FieldName, double& OutNumber) const;
+	bool TryGetBoolField(const FString& FieldName, bool& OutBool) const;
+	bool TryGetArrayField(const FString& FieldName, const TArray<TSharedPtr<FJsonValue>>*& OutArray) const;
+	bool TryGetObjectField(const FString& FieldName, const TSharedPtr<FJsonObject>*& OutObject) const;
+
+private:
+	static constexpr int32 INDEX_NONE = -1;
+	/** Objects with up to this many fields are searched in order instead of through the index. */
+	static constexpr int32 MaxUnindexedFields = 8;
+
+	int32 FindIndex(const FString& FieldName) const;
+	template <typename KeyType, typename ValueType>
+	void SetFieldImpl(KeyType&& FieldName, ValueType&& Value);
+	void RebuildIndex();
+	void AddToIndex(int32 FieldIndex);
+
+	TArray<FString> Keys;
+	TArray<TSharedPtr<FJsonValue>> Values;
+	/** Open-addressed table of field indices (INDEX_NONE when free), empty while the object is small. */
+	TArray<int32> Index;
+};

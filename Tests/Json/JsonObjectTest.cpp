@@ -1,0 +1,146 @@
+#include "Containers/StringConv.h"
+#include "Dom/JsonObject.h"
+#include "Dom/JsonValue.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+	FString Name(int32 Number)
+	{
+		FString Text(TEXT("field"));
+		Text.AppendInt(Number);
+		return Text;
+	}
+}
+
+TEST(JsonObject, KeepsFieldsInTheOrderTheyWereFirstSet)
+{
+	FJsonObject Object;
+	Object.SetStringField(TEXT("SubjectName"), TEXT("HMD1"));
+	Object.SetBoolField(TEXT("EnableLogging"), true);
+	Object.SetNumberField(TEXT("Rate"), 90.0);
+	// Setting an existing name replaces the value where it stands.
+	Object.SetStringField(TEXT("SubjectName"), TEXT("HMD2"));
+
+	ASSERT_EQ(Object.Num(), 3);
+	EXPECT_EQ(Object.GetKeys()[0], FString(TEXT("SubjectName")));
+	EXPECT_EQ(Object.GetKeys()[1], FString(TEXT("EnableLogging")));
+	EXPECT_EQ(Object.GetKeys()[2], FString(TEXT("Rate")));
+	EXPECT_EQ(Object.GetValues()[0]->AsString(), FString(TEXT("HMD2")));
+}
+
+TEST(JsonObject, NamesAreCaseSensitiveAndMayBeEmpty)
+{
+	FJsonObject Object;
+	Object.SetBoolField(TEXT("a"), true);
+	Object.SetBoolField(TEXT("A"), false);
+	Object.SetStringField(TEXT(""), TEXT("empty"));
+	EXPECT_EQ(Object.Num(), 3);
+	FString Text;
+	EXPECT_TRUE(Object.TryGetStringField(TEXT(""), Text));
+	EXPECT_EQ(Text, FString(TEXT("empty")));
+}
+
+TEST(JsonObject, GettersAcceptOnlyTheirOwnKind)
+{
+	FJsonObject Object;
+	Object.SetStringField(TEXT("String"), TEXT("true"));
+	Object.SetBoolField(TEXT("Bool"), true);
+	Object.SetNumberField(TEXT("Number"), 1.0);
+	Object.SetField(TEXT("Null"), MakeShared<FJsonValueNull>());
+	Object.SetField(TEXT("Empty"), TSharedPtr<FJsonValue>());
+
+	const TCHAR* const Names[] = {TEXT("String"), TEXT("Bool"), TEXT("Number"), TEXT("Null"), TEXT("Empty"), TEXT("Missing")};
+	for (const TCHAR* FieldName : Names)
+	{
+		SCOPED_TRACE(StringConv::ToUtf8(FString(FieldName)));
+		FString Text(TEXT("kept"));
+		bool bValue = false;
+		double Number = -1.0;
+		const bool bIsString = FString(FieldName) == TEXT("String");
+		const bool bIsBool = FString(FieldName) == TEXT("Bool");
+		const bool bIsNumber = FString(FieldName) == TEXT("Number");
+		EXPECT_EQ(Object.TryGetStringField(FieldName, Text), bIsString);
+		EXPECT_EQ(Object.TryGetBoolField(FieldName, bValue), bIsBool);
+		EXPECT_EQ(Object.TryGetNumberField(FieldName, Number), bIsNumber);
+		// A failed getter leaves its output alone.
+		EXPECT_EQ(Text, FString(bIsString ? TEXT("true") : TEXT("kept")));
+		EXPECT_EQ(bValue, bIsBool);
+		EXPECT_EQ(Number, bIsNumber ? 1.0 : -1.0);
+	}
+}
+
+TEST(JsonObject, LargeObjectsFindEveryFieldAfterReplacingAndRemoving)
+{
+	constexpr int32 Count = 1000;
+	FJsonObject Object;
+	for (int32 Index = 0; Index < Count; ++Index)
+	{
+		Object.SetNumberField(Name(Index), Index);
+	}
+	for (int32 Index = 0; Index < Count; Index += 3)
+	{
+		Object.SetNumberField(Name(Index), -Index);
+	}
+	for (int32 Index = 1; Index < Count; Index += 2)
+	{
+		Object.RemoveField(Name(Index));
+	}
+
+	ASSERT_EQ(Object.Num(), Count / 2);
+	for (int32 Index = 0; Index < Count; ++Index)
+	{
+		double Number = 0.0;
+		const bool bKept = Index % 2 == 0;
+		ASSERT_EQ(Object.TryGetNumberField(Name(Index), Number), bKept) << Index;
+		if (bKept)
+		{
+			EXPECT_EQ(Number, Index % 3 == 0 ? -Index : Index);
+			EXPECT_EQ(Object.GetKeys()[Index / 2], Name(Index));
+		}
+	}
+}
+
+TEST(JsonValue, AsGettersGiveEmptyResultsForOtherKinds)
+{
+	const TSharedRef<FJsonValue> Number = MakeShared<FJsonValueNumber>(2.5);
+	EXPECT_EQ(Number->AsNumber(), 2.5);
+	EXPECT_TRUE(Number->AsString().IsEmpty());
+	EXPECT_FALSE(Number->AsBool());
+	EXPECT_TRUE(Number->AsArray().IsEmpty());
+	EXPECT_FALSE(Number->AsObject().IsValid());
+	EXPECT_EQ(MakeShared<FJsonValueString>(TEXT("1"))->AsNumber(), 0.0);
+	EXPECT_TRUE(MakeShared<FJsonValueNull>()->IsNull());
+}
+
+TEST(JsonValue, ObjectValueNeverHoldsAnEmptyPointer)
+{
+	const TSharedRef<FJsonValue> Value = MakeShared<FJsonValueObject>(TSharedPtr<FJsonObject>());
+	ASSERT_TRUE(Value->AsObject().IsValid());
+	EXPECT_EQ(Value->AsObject()->Num(), 0);
+}
+
+TEST(JsonValue, CompareEqualWalksWholeTrees)
+{
+	const auto MakeTree = [](const TCHAR* Leaf, bool bSwapFieldOrder)
+	{
+		TSharedRef<FJsonObject> Inner = MakeShared<FJsonObject>();
+		if (bSwapFieldOrder)
+		{
+			Inner->SetBoolField(TEXT("b"), true);
+			Inner->SetStringField(TEXT("a"), Leaf);
+		}
+		else
+		{
+			Inner->SetStringField(TEXT("a"), Leaf);
+			Inner->SetBoolField(TEXT("b"), true);
+		}
+		TArray<TSharedPtr<FJsonValue>> Items{MakeShared<FJsonValueNumber>(1.0), MakeShared<FJsonValueObject>(Inner)};
+		return TSharedPtr<FJsonValue>(MakeShared<FJsonValueArray>(Items));
+	};
+	EXPECT_TRUE(FJsonValue::CompareEqual(MakeTree(TEXT("x"), false), MakeTree(TEXT("x"), true)));
+	EXPECT_FALSE(FJsonValue::CompareEqual(MakeTree(TEXT("x"), false), MakeTree(TEXT("y"), false)));
+	EXPECT_FALSE(FJsonValue::CompareEqual(MakeShared<FJsonValueNumber>(0.0), MakeShared<FJsonValueBoolean>(false)));
+	EXPECT_TRUE(FJsonValue::CompareEqual(TSharedPtr<FJsonValue>(), MakeShared<FJsonValueNull>()));
+}
