@@ -57,3 +57,22 @@ struct FHostMouseClick
 
 	friend bool operator==(const FHostMouseClick&, const FHostMouseClick&) = default;
 };
+
+/** What the terminal delivers: a key press, a click, a new size, or the end of its input. */
+struct FHostInputEvent
+{
+	enum class EKind : uint8
+	{
+		KeyPress,
+		MouseClick,
+		Resize,
+		EndOfInput,
+	};
+
+	EKind Kind = EKind::EndOfInput;
+	FHostKeyPress Key;
+	FHostMouseClick Click;
+	/** The new size, for Resize. */
+	int32 Columns = 0;
+	int32 Rows = 0;
+};
