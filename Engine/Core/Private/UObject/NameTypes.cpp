@@ -45,6 +45,8 @@ namespace
 
 FName::FName(const TCHAR* Name) : FName(FString(Name)) {}
 
+FName::FName(const ANSICHAR* Name) : FName(FString(Name)) {}
+
 FName::FName(const FString& Name) : Index(GetNameTable().FindOrAdd(Name)) {}
 
 FString FName::ToString() const

@@ -11,6 +11,8 @@ public:
 	FName() = default;
 	/** Finds the name in the table, adding it when it is missing. */
 	FName(const TCHAR* Name);
+	/** From narrow text, one character per byte, as name literals are often written. */
+	FName(const ANSICHAR* Name);
 	FName(const FString& Name);
 
 	bool IsNone() const { return Index == 0; }
