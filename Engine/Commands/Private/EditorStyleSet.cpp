@@ -1,0 +1,6 @@
+#include "EditorStyleSet.h"
+
+FName FEditorStyle::GetStyleSetName()
+{
+	return FName(TEXT("EditorStyle"));
+}
