@@ -1,0 +1,29 @@
+#include "Input/Events.h"
+
+const FKey EKeys::Enter(TEXT("Enter"));
+const FKey EKeys::Tab(TEXT("Tab"));
+const FKey EKeys::Escape(TEXT("Escape"));
+const FKey EKeys::Space(TEXT("Space"));
+const FKey EKeys::BackSpace(TEXT("BackSpace"));
+const FKey EKeys::Delete(TEXT("Delete"));
+const FKey EKeys::Left(TEXT("Left"));
+const FKey EKeys::Right(TEXT("Right"));
+const FKey EKeys::Up(TEXT("Up"));
+const FKey EKeys::Down(TEXT("Down"));
+const FKey EKeys::Home(TEXT("Home"));
+const FKey EKeys::End(TEXT("End"));
+const FKey EKeys::PageUp(TEXT("PageUp"));
+const FKey EKeys::PageDown(TEXT("PageDown"));
+const FKey EKeys::F1(TEXT("F1"));
+const FKey EKeys::F2(TEXT("F2"));
+const FKey EKeys::F3(TEXT("F3"));
+const FKey EKeys::F4(TEXT("F4"));
+const FKey EKeys::F5(TEXT("F5"));
+const FKey EKeys::F6(TEXT("F6"));
+const FKey EKeys::F7(TEXT("F7"));
+const FKey EKeys::F8(TEXT("F8"));
+const FKey EKeys::F9(TEXT("F9"));
+const FKey EKeys::F10(TEXT("F10"));
+const FKey EKeys::F11(TEXT("F11"));
+const FKey EKeys::F12(TEXT("F12"));
+const FKey EKeys::LeftMouseButton(TEXT("LeftMouseButton"));
