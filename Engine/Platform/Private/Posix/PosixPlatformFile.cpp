@@ -1,0 +1,295 @@
+// File primitives over POSIX calls; engine paths become UTF-8 bytes.
+#include "Common/PlatformFile.h"
+#include "Containers/StringConv.h"
+
+#include <cerrno>
+#include <climits>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace
+{
+	FString SystemErrorText(int Error)
+	{
+		return StringConv::FromUtf8(std::system_category().message(Error));
+	}
+
+	FString DescribeSystemError(const TCHAR* Action, const FString& Path, int Error)
+	{
+		return DescribeFileError(Action, Path, SystemErrorText(Error));
+	}
+
+	/** The path as the system takes it; fails for a path it would cut short. */
+	bool ToNativePath(const FString& Path, std::string& OutNative, const TCHAR* Action, FString& OutError)
+	{
+		if (HasEmbeddedNul(Path))
+		{
+			OutError = DescribeFileError(Action, Path, TEXT("the path holds a NUL character"));
+			return false;
+		}
+		OutNative = StringConv::ToUtf8(Path);
+		return true;
+	}
+
+	bool StatMode(const FString& Path, mode_t& OutMode)
+	{
+		struct stat Status;
+		if (HasEmbeddedNul(Path) || ::stat(StringConv::ToUtf8(Path).c_str(), &Status) != 0)
+		{
+			return false;
+		}
+		OutMode = Status.st_mode;
+		return true;
+	}
+
+	/** The folder that holds the entry at a native path. */
+	std::string NativeParentOf(const std::string& Native)
+	{
+		const std::string::size_type Slash = Native.find_last_of('/');
+		if (Slash == std::string::npos)
+		{
+			return ".";
+		}
+		return Slash == 0 ? std::string("/") : Native.substr(0, Slash);
+	}
+
+	class FPosixFileWriter final : public IPlatformFileWriter
+	{
+	public:
+		FPosixFileWriter(int InDescriptor, FString InPath) : Descriptor(InDescriptor), Path(std::move(InPath)) {}
+		~FPosixFileWriter() override
+		{
+			if (Descriptor >= 0)
+			{
+				::close(Descriptor);
+			}
+		}
+		FPosixFileWriter(const FPosixFileWriter&) = delete;
+		FPosixFileWriter& operator=(const FPosixFileWriter&) = delete;
+
+		bool Write(const uint8* Bytes, int64 Size, FString& OutError) override
+		{
+			while (Size > 0)
+			{
+				const SIZE_T Chunk = static_cast<SIZE_T>(Size < SSIZE_MAX ? Size : SSIZE_MAX);
+				const ssize_t Written = ::write(Descriptor, Bytes, Chunk);
+				if (Written < 0)
+				{
+					if (errno == EINTR)
+					{
+						continue;
+					}
+					OutError = DescribeSystemError(TEXT("Could not write"), Path, errno);
+					return false;
+				}
+				Bytes += Written;
+				Size -= Written;
+			}
+			return true;
+		}
+
+		bool Flush(FString& OutError) override
+		{
+			if (::fsync(Descriptor) != 0)
+			{
+				OutError = DescribeSystemError(TEXT("Could not flush"), Path, errno);
+				return false;
+			}
+			return true;
+		}
+
+		bool Close(FString& OutError) override
+		{
+			const int Closing = Descriptor;
+			Descriptor = -1;
+			// After EINTR the descriptor is already released on this system.
+			if (::close(Closing) != 0 && errno != EINTR)
+			{
+				OutError = DescribeSystemError(TEXT("Could not close"), Path, errno);
+				return false;
+			}
+			return true;
+		}
+
+	private:
+		int Descriptor;
+		FString Path;
+	};
+}
+
+bool FPlatformFile::IsSeparator(TCHAR Character)
+{
+	return Character == TEXT('/');
+}
+
+bool FPlatformFile::FileExists(const FString& Path)
+{
+	mode_t Mode = 0;
+	return StatMode(Path, Mode) && S_ISREG(Mode);
+}
+
+bool FPlatformFile::DirectoryExists(const FString& Path)
+{
+	mode_t Mode = 0;
+	return StatMode(Path, Mode) && S_ISDIR(Mode);
+}
+
+bool FPlatformFile::MakeDirectory(const FString& Path, FString& OutError)
+{
+	std::string Native;
+	if (!ToNativePath(Path, Native, TEXT("Could not create the folder"), OutError))
+	{
+		return false;
+	}
+	if (::mkdir(Native.c_str(), 0777) != 0)
+	{
+		const int Error = errno;
+		if (Error == EEXIST && DirectoryExists(Path))
+		{
+			return true;
+		}
+		OutError = DescribeSystemError(TEXT("Could not create the folder"), Path, Error);
+		return false;
+	}
+	return true;
+}
+
+bool FPlatformFile::Delete(const FString& Path, FString& OutError)
+{
+	std::string Native;
+	if (!ToNativePath(Path, Native, TEXT("Could not delete"), OutError))
+	{
+		return false;
+	}
+	if (::unlink(Native.c_str()) != 0)
+	{
+		OutError = DescribeSystemError(TEXT("Could not delete"), Path, errno);
+		return false;
+	}
+	return true;
+}
+
+bool FPlatformFile::Move(const FString& To, const FString& From, FString& OutError)
+{
+	std::string NativeTo;
+	std::string NativeFrom;
+	if (!ToNativePath(To, NativeTo, TEXT("Could not replace"), OutError)
+		|| !ToNativePath(From, NativeFrom, TEXT("Could not move"), OutError))
+	{
+		return false;
+	}
+	if (::rename(NativeFrom.c_str(), NativeTo.c_str()) != 0)
+	{
+		OutError = DescribeSystemError(TEXT("Could not replace"), To, errno);
+		return false;
+	}
+	// The rename is done; syncing its folder only makes it survive a power
+	// cut sooner, so a failure here is not a failed move.
+	const int Folder = ::open(NativeParentOf(NativeTo).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+	if (Folder >= 0)
+	{
+		::fsync(Folder);
+		::close(Folder);
+	}
+	return true;
+}
+
+bool FPlatformFile::LoadFile(const FString& Path, TArray<uint8>& OutBytes, FString& OutError)
+{
+	std::string Native;
+	if (!ToNativePath(Path, Native, TEXT("Could not read"), OutError))
+	{
+		return false;
+	}
+	// Non-blocking, so that a pipe planted at the path cannot stall the open.
+	const int Descriptor = ::open(Native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+	if (Descriptor < 0)
+	{
+		OutError = DescribeSystemError(TEXT("Could not open"), Path, errno);
+		return false;
+	}
+
+	TArray<uint8> Bytes;
+	struct stat Status;
+	bool bRead = false;
+	if (::fstat(Descriptor, &Status) != 0)
+	{
+		OutError = DescribeSystemError(TEXT("Could not read"), Path, errno);
+	}
+	else if (!S_ISREG(Status.st_mode))
+	{
+		OutError = DescribeFileError(TEXT("Could not read"), Path, TEXT("not a regular file"));
+	}
+	else if (Status.st_size > INT32_MAX)
+	{
+		OutError = DescribeFileError(TEXT("Could not read"), Path, TEXT("the file is too large"));
+	}
+	else
+	{
+		// The size is only a hint: the file may grow or shrink while it is read.
+		uint8 Buffer[65536];
+		bRead = true;
+		for (;;)
+		{
+			const ssize_t Count = ::read(Descriptor, Buffer, sizeof(Buffer));
+			if (Count == 0)
+			{
+				break;
+			}
+			if (Count < 0)
+			{
+				if (errno == EINTR)
+				{
+					continue;
+				}
+				OutError = DescribeSystemError(TEXT("Could not read"), Path, errno);
+				bRead = false;
+				break;
+			}
+			if (Bytes.Num() > INT32_MAX - Count)
+			{
+				OutError = DescribeFileError(TEXT("Could not read"), Path, TEXT("the file is too large"));
+				bRead = false;
+				break;
+			}
+			Bytes.Append(Buffer, static_cast<int32>(Count));
+		}
+	}
+	::close(Descriptor);
+	if (bRead)
+	{
+		OutBytes = std::move(Bytes);
+	}
+	return bRead;
+}
+
+std::unique_ptr<IPlatformFileWriter> FPlatformFile::CreateNew(const FString& Path, FString& OutError)
+{
+	std::string Native;
+	if (!ToNativePath(Path, Native, TEXT("Could not create"), OutError))
+	{
+		return nullptr;
+	}
+	// O_EXCL also refuses a link at the path, dangling or not.
+	const int Descriptor = ::open(Native.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+	if (Descriptor < 0)
+	{
+		OutError = DescribeSystemError(TEXT("Could not create"), Path, errno);
+		return nullptr;
+	}
+	return std::make_unique<FPosixFileWriter>(Descriptor, Path);
+}
+
+bool FPlatformFile::FillRandomBytes(uint8* Bytes, int32 Count, FString& OutError)
+{
+	check(Count >= 0 && Count <= 256);
+	if (::getentropy(Bytes, static_cast<SIZE_T>(Count)) != 0)
+	{
+		OutError = FString(TEXT("Could not draw random bytes: ")) + SystemErrorText(errno);
+		return false;
+	}
+	return true;
+}

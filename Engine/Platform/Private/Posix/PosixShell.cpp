@@ -1,0 +1,65 @@
+// Known folders on systems without the Windows shell: the public documents
+// folder is the desktop's public share folder.
+#include "Common/ShellPlatform.h"
+#include "Containers/StringConv.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace
+{
+	/** An environment variable's value when it holds an absolute path, else null. */
+	const char* AbsolutePathFromEnvironment(const char* Name)
+	{
+		const char* Value = std::getenv(Name);
+		return (Value != nullptr && Value[0] == '/') ? Value : nullptr;
+	}
+}
+
+EngineShell::HRESULT FShellPlatform::QueryKnownFolder(const EngineShell::KNOWNFOLDERID& FolderId, EngineShell::DWORD /*Flags*/,
+	EngineShell::HANDLE /*Token*/, FString& OutPath)
+{
+	if (FolderId != EngineShell::FOLDERID_PublicDocuments)
+	{
+		return ShellResult::FileNotFound;
+	}
+
+	std::string Bytes;
+	if (const char* PublicShare = AbsolutePathFromEnvironment("XDG_PUBLICSHARE_DIR"))
+	{
+		Bytes = PublicShare;
+	}
+	else if (const char* Home = AbsolutePathFromEnvironment("HOME"))
+	{
+		Bytes = Home;
+		if (Bytes.back() != '/')
+		{
+			Bytes += '/';
+		}
+		Bytes += "Public";
+	}
+	else
+	{
+		return ShellResult::PathNotFound;
+	}
+
+	// Paths here are bytes. Only bytes that decode to engine text and encode
+	// back to themselves name the same folder once the path is used again.
+	FString Path = StringConv::FromUtf8(Bytes);
+	if (StringConv::ToUtf8(Path) != Bytes)
+	{
+		return ShellResult::NoUnicodeTranslation;
+	}
+	OutPath = std::move(Path);
+	return ShellResult::Ok;
+}
+
+void* FShellPlatform::Allocate(SIZE_T Bytes)
+{
+	return std::malloc(Bytes);
+}
+
+void EngineShell::CoTaskMemFree(void* Memory)
+{
+	std::free(Memory);
+}

@@ -1,0 +1,43 @@
+// IFileManager: the file operations of the engine layer, on engine paths
+// (UTF-16 text; either separator on Windows, "/" elsewhere).
+#pragma once
+
+#include "Containers/Array.h"
+#include "Containers/UnrealString.h"
+
+class PLATFORM_API IFileManager
+{
+public:
+	virtual ~IFileManager() = default;
+
+	/** The file manager of the running system. */
+	static IFileManager& Get();
+
+	/** True only for an existing regular file. */
+	virtual bool FileExists(const TCHAR* Filename) = 0;
+	/** True only for an existing folder. */
+	virtual bool DirectoryExists(const TCHAR* Directory) = 0;
+
+	/**
+	 * Creates a folder. With bTree the missing folders above it are created
+	 * too. A folder that already exists counts as success.
+	 */
+	virtual bool MakeDirectory(const TCHAR* Path, bool bTree = false, FString* OutError = nullptr) = 0;
+	/** Deletes a file (a link itself, never its target). */
+	virtual bool Delete(const TCHAR* Filename, FString* OutError = nullptr) = 0;
+	/** Renames Src to Dest in one step, replacing whatever file or link is at Dest. */
+	virtual bool Move(const TCHAR* Dest, const TCHAR* Src, FString* OutError = nullptr) = 0;
+
+	/** Reads a whole regular file. On failure OutBytes is left as it was. */
+	virtual bool LoadFile(const TCHAR* Filename, TArray<uint8>& OutBytes, FString* OutError = nullptr) = 0;
+
+	/**
+	 * Replaces the file with Bytes so that readers see either the old content
+	 * or the new, never a mix: the bytes go to a new, unpredictably named
+	 * file in the same folder, are flushed to disk and then renamed over the
+	 * target. Missing folders are created first. A link at the target is
+	 * replaced, not followed. On failure the old file is left whole and no
+	 * temporary file remains.
+	 */
+	virtual bool WriteFileAtomically(const TCHAR* Filename, const uint8* Bytes, int64 Size, FString* OutError = nullptr) = 0;
+};
