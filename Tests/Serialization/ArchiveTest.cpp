@@ -1,3 +1,5 @@
+#include "JsonTestSupport.h"
+
 #include "Serialization/BufferReader.h"
 #include "Serialization/MemoryWriter.h"
 

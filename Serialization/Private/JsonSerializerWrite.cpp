@@ -1,0 +1,89 @@
+#include "Serialization/JsonSerializer.h"
+
+namespace
+{
+	/**
+	 * One value still to be written. Identifier points at the field name in
+	 * the parent object, or is null for the root and array elements. The
+	 * tree outlives the walk, so the pointers stay valid.
+	 */
+	struct Element
+	{
+		const FString* Identifier;
+		const FJsonValue* Value;
+		bool Visited = false;
+	};
+}
+
+bool JsonSerializer::WriteObject(const TSharedRef<FJsonObject>& Object, const TSharedRef<JsonWriter>& Writer, bool bCloseWriter)
+{
+	const FJsonValueObject Root(Object);
+	TArray<Element> Stack;
+	Stack.Add(Element{nullptr, &Root});
+
+	while (!Stack.IsEmpty())
+	{
+		Element Current = Stack.Pop();
+		const bool bNamed = Current.Identifier != nullptr;
+		// An empty slot in an array or object is written as null.
+		const EJson Kind = Current.Value != nullptr ? Current.Value->Type : EJson::Null;
+		check(Kind != EJson::None);
+
+		switch (Kind)
+		{
+		case EJson::Null:
+			bNamed ? Writer->PutField(*Current.Identifier, nullptr) : Writer->PutValue(nullptr);
+			break;
+		case EJson::String:
+			bNamed ? Writer->PutField(*Current.Identifier, Current.Value->AsString()) : Writer->PutValue(Current.Value->AsString());
+			break;
+		case EJson::Number:
+			bNamed ? Writer->PutField(*Current.Identifier, Current.Value->AsNumber()) : Writer->PutValue(Current.Value->AsNumber());
+			break;
+		case EJson::Boolean:
+			bNamed ? Writer->PutField(*Current.Identifier, Current.Value->AsBool()) : Writer->PutValue(Current.Value->AsBool());
+			break;
+		case EJson::Array:
+		{
+			if (Current.Visited)
+			{
+				Writer->CloseArray();
+				break;
+			}
+			Current.Visited = true;
+			Stack.Add(Current);
+			bNamed ? Writer->OpenArray(*Current.Identifier) : Writer->OpenArray();
+			const TArray<TSharedPtr<FJsonValue>>& Items = Current.Value->AsArray();
+			for (int32 Index = Items.Num() - 1; Index >= 0; --Index)
+			{
+				Stack.Add(Element{nullptr, Items[Index].Get()});
+			}
+			break;
+		}
+		case EJson::Object:
+		{
+			if (Current.Visited)
+			{
+				Writer->CloseObject();
+				break;
+			}
+			Current.Visited = true;
+			Stack.Add(Current);
+			bNamed ? Writer->OpenObject(*Current.Identifier) : Writer->OpenObject();
+			const FJsonObject& Fields = *Current.Value->AsObject();
+			const TArray<FString>& Keys = Fields.GetKeys();
+			const TArray<TSharedPtr<FJsonValue>>& Values = Fields.GetValues();
+			check(Keys.Num() == Values.Num());
+			for (int32 Index = Keys.Num() - 1; Index >= 0; --Index)
+			{
+				Stack.Add(Element{&Keys[Index], Values[Index].Get()});
+			}
+			break;
+		}
+		default:
+			UE_LOG(LogJson, Fatal, TEXT("Could not print Json Value, unrecognized type."));
+		}
+	}
+
+	return bCloseWriter ? Writer->Finish() : true;
+}

@@ -1,0 +1,118 @@
+// JsonWriter: a streaming writer of pretty-printed JSON text, in UTF-16 code
+// units, with tabs for indentation and CR LF line ends. Each call writes one
+// token with the separators, line breaks and spacing the layout asks for;
+// a call in the wrong state (a field outside an object, a close that
+// matches no open container) is a programming error and stops the program.
+//
+// StringJsonWriter collects the text in memory and delivers it to a caller's
+// string on Finish.
+#pragma once
+
+#include "Containers/Array.h"
+#include "Containers/UnrealString.h"
+#include "Serialization/Archive.h"
+#include "Serialization/JsonTypes.h"
+#include "Templates/SharedPointer.h"
+
+#include <cstddef>
+#include <string>
+
+class JsonWriter
+{
+public:
+	/** Writes to InStream, which must outlive the writer. Every new line starts with InitialIndent tabs plus one per open container. */
+	JsonWriter(FArchive* InStream, int32 InitialIndent);
+	JsonWriter(const JsonWriter&) = delete;
+	JsonWriter& operator=(const JsonWriter&) = delete;
+	virtual ~JsonWriter() = default;
+
+	/** True when the text is a complete document: nothing or one closed container, nothing left open. Writes nothing. */
+	virtual bool Finish();
+
+	/** Opens an object as the root or as an array element. */
+	void OpenObject();
+	/** Opens an object as the value of the field Identifier. */
+	void OpenObject(const FString& Identifier);
+	void CloseObject();
+	/** Opens an array as the root or as an array element. */
+	void OpenArray();
+	/** Opens an array as the value of the field Identifier. */
+	void OpenArray(const FString& Identifier);
+	void CloseArray();
+
+	/** Writes an array element. A number that is not finite is written as null. */
+	void PutValue(const FString& Value);
+	void PutValue(const TCHAR* Value);
+	void PutValue(double Value);
+	void PutValue(bool bValue);
+	void PutValue(std::nullptr_t);
+
+	/** Writes the field Identifier of the innermost object. An empty name is written as "". */
+	void PutField(const FString& Identifier, const FString& Value);
+	void PutField(const FString& Identifier, const TCHAR* Value);
+	void PutField(const FString& Identifier, double Value);
+	void PutField(const FString& Identifier, bool bValue);
+	void PutField(const FString& Identifier, std::nullptr_t);
+
+protected:
+	/**
+	 * Writes Text as one quoted string, up to its first NUL unit: quotation
+	 * mark, backslash, backspace, tab, line feed, form feed and carriage
+	 * return as two-character escapes, every other unit unchanged.
+	 */
+	virtual void WriteQuoted(const FString& Text);
+
+	/**
+	 * Add units to the text of the operation in progress. Each public
+	 * operation hands its whole text to the stream at its end, with one call.
+	 */
+	void WriteChar(TCHAR Unit) { Pending.push_back(Unit); }
+	void WriteChars(const TCHAR* Units, SIZE_T Count) { Pending.append(Units, Count); }
+
+	FArchive* Stream;
+	FJsonScopeStack Stack;
+	EJsonToken LastToken = EJsonToken::None;
+	int32 IndentCount;
+
+private:
+	bool CanWriteValueWithoutIdentifier() const;
+	bool CanWriteObjectWithoutIdentifier() const;
+	/** A comma unless the last token opened a container or named a field. */
+	void WriteCommaIfNeeded();
+	/** As WriteCommaIfNeeded, and no comma before the first token either. */
+	void WriteCommaIfNeededOrFirst();
+	void WriteLineBreak();
+	void WriteFieldStart(const FString& Identifier);
+	void WriteOpening(TCHAR Bracket, EJson Kind, EJsonToken Token);
+
+	EJsonToken WriteValueText(const FString& Value);
+	EJsonToken WriteValueText(double Value);
+	EJsonToken WriteValueText(bool bValue);
+	EJsonToken WriteValueText(std::nullptr_t);
+	template <typename ValueType>
+	void PutShortValue(ValueType Value);
+	template <typename ValueType>
+	void PutFieldValue(const FString& Identifier, ValueType Value);
+
+	/** Hands the pending units to the stream. */
+	void Flush();
+
+	std::u16string Pending;
+};
+
+class StringJsonWriter final : public JsonWriter
+{
+public:
+	/** A writer whose Finish replaces *Target (which must outlive the writer) with the text written. */
+	static TSharedRef<StringJsonWriter> Create(FString* Target, int32 InitialIndent = 0);
+	~StringJsonWriter() override;
+
+	/** Delivers the whole text written so far to the target string, then gives the base result. May be called again. */
+	bool Finish() override;
+
+private:
+	StringJsonWriter(FString* InTarget, int32 InitialIndent);
+
+	TArray<uint8> Bytes;
+	FString* Target;
+};
