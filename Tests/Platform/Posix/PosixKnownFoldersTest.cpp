@@ -68,7 +68,8 @@ TEST(PosixKnownFolders, PublicShareThenHomeThenFailure)
 	};
 	const FCase Cases[] = {
 		{"/srv/share", "/home/ana", u"/srv/share"},
-		{"/srv/share/", "/home/ana", u"/srv/share/"},
+		{"/srv/share//", "/home/ana", u"/srv/share"},
+		{"/", "/home/ana", u"/"},
 		{std::nullopt, "/home/ana", u"/home/ana/Public"},
 		{std::nullopt, "/home/ana/", u"/home/ana/Public"},
 		{std::nullopt, "/", u"/Public"},

@@ -42,6 +42,11 @@ EngineShell::HRESULT FShellPlatform::QueryKnownFolder(const EngineShell::KNOWNFO
 	{
 		return ShellResult::PathNotFound;
 	}
+	// Like the shell's answer, the folder comes without a trailing separator (the root keeps its own).
+	while (Bytes.size() > 1 && Bytes.back() == '/')
+	{
+		Bytes.pop_back();
+	}
 
 	// Paths here are bytes. Only bytes that decode to engine text and encode
 	// back to themselves name the same folder once the path is used again.
