@@ -3,25 +3,8 @@
 #pragma once
 
 #include "CoreTypes.h"
+#include "Input/InputCoreTypes.h"
 #include "UObject/NameTypes.h"
-
-/** A key, known by its name (Enter, Tab, Escape, Space, BackSpace, Left, F1, ...). */
-class FKey
-{
-public:
-	FKey() = default;
-	FKey(const TCHAR* InName) : KeyName(InName) {}
-	explicit FKey(FName InName) : KeyName(InName) {}
-
-	FName GetFName() const { return KeyName; }
-	FString ToString() const { return KeyName.ToString(); }
-	bool IsValid() const { return !KeyName.IsNone(); }
-
-	bool operator==(const FKey& Other) const { return KeyName == Other.KeyName; }
-
-private:
-	FName KeyName;
-};
 
 /** The keys the widgets and the application act on. Names compare without regard to case. */
 struct SLATE_API EKeys

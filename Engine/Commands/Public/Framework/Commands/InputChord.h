@@ -2,25 +2,9 @@
 #pragma once
 
 #include "CommandsApi.h"
+#include "Input/InputCoreTypes.h"
 #include "Internationalization/Text.h"
 #include "UObject/NameTypes.h"
-
-/** A key by its name, such as "S", "F1" or "Escape"; the empty key is no key. */
-class FKey
-{
-public:
-	FKey() = default;
-	FKey(FName InKeyName) : KeyName(InKeyName) {}
-	FKey(const TCHAR* InKeyName) : KeyName(InKeyName) {}
-
-	bool IsValid() const { return !KeyName.IsNone(); }
-	FName GetFName() const { return KeyName; }
-
-	bool operator==(const FKey& Other) const = default;
-
-private:
-	FName KeyName;
-};
 
 /** Which of a command's two chords. */
 enum class EMultipleKeyBindingIndex : uint8
