@@ -1,0 +1,106 @@
+#include "HAL/PlatformProcess.h"
+
+#include "Containers/StringConv.h"
+#include "Windows/WindowsPlatformIncludes.h"
+
+#include <string>
+
+namespace
+{
+	thread_local FString GLastDllError;
+
+	// Kept as "<what failed>: <system message>", as dlerror words it elsewhere.
+	void RememberDllError(const TCHAR* Subject, DWORD ErrorCode)
+	{
+		wchar_t* Buffer = nullptr;
+		const DWORD Length = FormatMessageW(
+			FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+			nullptr, ErrorCode, 0, reinterpret_cast<LPWSTR>(&Buffer), 0, nullptr);
+		std::wstring Text = Length != 0 ? std::wstring(Buffer, Length) : std::wstring(L"error ") + std::to_wstring(ErrorCode);
+		LocalFree(Buffer);
+		while (!Text.empty() && (Text.back() == L'\n' || Text.back() == L'\r' || Text.back() == L' '))
+		{
+			Text.pop_back();
+		}
+		GLastDllError = FString(Subject) + TEXT(": ") + StringConv::FromWide(Text);
+	}
+}
+
+void* FPlatformProcess::GetDllHandle(const TCHAR* Filename)
+{
+	check(Filename != nullptr);
+	// The library's own folder is searched for its dependencies, besides the
+	// executable's folder and the system's.
+	HMODULE Handle = LoadLibraryExW(StringConv::ToWide(std::u16string_view(Filename)).c_str(), nullptr,
+		LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
+	if (Handle == nullptr)
+	{
+		RememberDllError(Filename, GetLastError());
+	}
+	return reinterpret_cast<void*>(Handle);
+}
+
+void FPlatformProcess::FreeDllHandle(void* DllHandle)
+{
+	if (DllHandle != nullptr)
+	{
+		FreeLibrary(reinterpret_cast<HMODULE>(DllHandle));
+	}
+}
+
+void* FPlatformProcess::GetDllExport(void* DllHandle, const TCHAR* ProcName)
+{
+	check(ProcName != nullptr);
+	if (DllHandle == nullptr)
+	{
+		GLastDllError = FString(TEXT("no library"));
+		return nullptr;
+	}
+	const FARPROC Address = GetProcAddress(reinterpret_cast<HMODULE>(DllHandle), StringConv::ToUtf8(std::u16string_view(ProcName)).c_str());
+	if (Address == nullptr)
+	{
+		RememberDllError(ProcName, GetLastError());
+	}
+	return reinterpret_cast<void*>(Address);
+}
+
+FString FPlatformProcess::GetDllError()
+{
+	return GLastDllError;
+}
+
+const TCHAR* FPlatformProcess::GetModulePrefix()
+{
+	return TEXT("");
+}
+
+const TCHAR* FPlatformProcess::GetModuleExtension()
+{
+	return TEXT("dll");
+}
+
+FString FPlatformProcess::BaseDir()
+{
+	std::wstring Path(MAX_PATH, L'\0');
+	for (;;)
+	{
+		const DWORD Length = GetModuleFileNameW(nullptr, Path.data(), static_cast<DWORD>(Path.size()));
+		if (Length == 0)
+		{
+			return FString(TEXT("."));
+		}
+		if (Length < Path.size())
+		{
+			Path.resize(Length);
+			break;
+		}
+		// Long paths do not fit MAX_PATH; grow until the name fits.
+		Path.resize(Path.size() * 2);
+	}
+	const SIZE_T Separator = Path.find_last_of(L"\\/");
+	if (Separator == std::wstring::npos)
+	{
+		return FString(TEXT("."));
+	}
+	return StringConv::FromWide(std::wstring_view(Path).substr(0, Separator));
+}

@@ -1,0 +1,38 @@
+// Shared libraries of the running process: opening and closing them, finding
+// their exports, and the file names and folder they are found by.
+#pragma once
+
+#include "CoreTypes.h"
+#include "Containers/UnrealString.h"
+
+#ifndef PLATFORM_API
+#define PLATFORM_API HMD_DLLIMPORT
+#endif
+
+struct PLATFORM_API FPlatformProcess
+{
+	/**
+	 * Opens the shared library at Filename, with its dependencies, and returns
+	 * its handle, or null when it cannot be loaded (GetDllError then says why).
+	 * Its exports stay private to it: two libraries may export the same name.
+	 */
+	static void* GetDllHandle(const TCHAR* Filename);
+
+	/** Closes a handle from GetDllHandle; the library goes once its last handle is closed. */
+	static void FreeDllHandle(void* DllHandle);
+
+	/** The address of the export ProcName of the library, or null when it has none. */
+	static void* GetDllExport(void* DllHandle, const TCHAR* ProcName);
+
+	/** Why the last GetDllHandle or GetDllExport of this thread failed: what failed, then the system's reason. */
+	static FString GetDllError();
+
+	/** What precedes a module's name in its library's file name: "lib" or nothing. */
+	static const TCHAR* GetModulePrefix();
+
+	/** The extension of a shared library's file name, without the dot: "so" or "dll". */
+	static const TCHAR* GetModuleExtension();
+
+	/** The folder of the running executable, without a trailing separator. */
+	static FString BaseDir();
+};
