@@ -4,12 +4,36 @@
 #pragma once
 
 #include "Dom/JsonObject.h"
+#include "Serialization/JsonReader.h"
 #include "Serialization/JsonWriter.h"
 #include "Templates/SharedPointer.h"
 
 class JsonSerializer
 {
 public:
+	/** A container being built while reading; for the root, the finished document. */
+	struct OpenScope
+	{
+		/** EJson::Object or EJson::Array. */
+		EJson Kind = EJson::None;
+		/** The field name under which the container goes into its parent; empty for the root and array elements. */
+		FString Identifier;
+		/** The elements of an array. */
+		TArray<TSharedPtr<FJsonValue>> Items;
+		/** The object being filled; set for objects only. */
+		TSharedPtr<FJsonObject> Object;
+	};
+
+	/**
+	 * Reads a whole document. On success OutRoot holds its root container;
+	 * on failure (any reader error) OutRoot is left alone and the reader's
+	 * ErrorText() tells why.
+	 */
+	static bool ReadTree(const TSharedRef<JsonReader>& Reader, OpenScope& OutRoot);
+
+	/** Reads a whole document whose root is an object. A document with an array root fails without an error text. */
+	static bool ReadObject(const TSharedRef<JsonReader>& Reader, TSharedPtr<FJsonObject>& OutObject);
+
 	/**
 	 * Writes Object through Writer as the document's root. Fields come out in
 	 * the object's field order; an empty value pointer is written as null.
