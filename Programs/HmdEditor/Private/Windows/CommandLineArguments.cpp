@@ -2,8 +2,11 @@
 
 #include "Containers/StringConv.h"
 
+// The Windows headers have a TCHAR of their own; keep it out of the engine's way.
+#define TCHAR WINTCHAR
 #include <windows.h>
 #include <shellapi.h>
+#undef TCHAR
 
 TArray<std::string> GetCommandLineArguments(int ArgumentCount, char** Arguments)
 {
