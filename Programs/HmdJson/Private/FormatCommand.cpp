@@ -1,0 +1,69 @@
+#include "FormatCommand.h"
+
+#include "Containers/StringConv.h"
+#include "ExitCodes.h"
+#include "HAL/FileManager.h"
+#include "Misc/TextFileEncoding.h"
+#include "Serialization/JsonReader.h"
+#include "Serialization/JsonSerializer.h"
+#include "Serialization/JsonWriter.h"
+#include "StandardOutput.h"
+
+#include <cstdio>
+#include <string>
+#include <utility>
+
+namespace
+{
+	void PrintErrorLine(const FString& Message)
+	{
+		const std::string Line = StringConv::ToUtf8(Message) + "\n";
+		std::fwrite(Line.data(), 1, Line.size(), stderr);
+		std::fflush(stderr);
+	}
+
+	/** Reads and parses the file; on failure reports why and gives the exit status. */
+	int ReadObject(const FString& InputPath, TSharedPtr<FJsonObject>& OutObject)
+	{
+		TArray<uint8> Bytes;
+		FString Error;
+		if (!IFileManager::Get().LoadFile(*InputPath, Bytes, &Error))
+		{
+			PrintErrorLine(TEXT("hmd-json: ") + Error);
+			return HmdJsonExit::UsageOrIo;
+		}
+
+		FString Text = FTextFileEncoding::Decode(Bytes.GetData(), Bytes.Num());
+		Bytes = TArray<uint8>();
+		const TSharedRef<StringJsonReader> Reader = StringJsonReader::Create(std::move(Text));
+		if (!JsonSerializer::ReadObject(Reader, OutObject))
+		{
+			// Without a reader error, the document was whole but its root an array.
+			PrintErrorLine(Reader->ErrorText().IsEmpty() ? FString(TEXT("The JSON root is not an object.")) : Reader->ErrorText());
+			return HmdJsonExit::InvalidJson;
+		}
+		return HmdJsonExit::Success;
+	}
+}
+
+int FormatCommand::Run(const FString& InputPath)
+{
+	TSharedPtr<FJsonObject> Object;
+	if (const int Status = ReadObject(InputPath, Object); Status != HmdJsonExit::Success)
+	{
+		return Status;
+	}
+
+	FString Text;
+	JsonSerializer::WriteObject(Object.ToSharedRef(), StringJsonWriter::Create(&Text, 0));
+	Object.Reset();
+
+	const TArray<uint8> Output = FTextFileEncoding::Encode(Text);
+	Text = FString();
+	if (!StandardOutput::WriteBytes(Output.GetData(), Output.Num()))
+	{
+		PrintErrorLine(FString(TEXT("hmd-json: could not write to standard output")));
+		return HmdJsonExit::UsageOrIo;
+	}
+	return HmdJsonExit::Success;
+}

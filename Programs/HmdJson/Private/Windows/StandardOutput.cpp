@@ -1,0 +1,17 @@
+#include "StandardOutput.h"
+
+#include <cstdio>
+#include <fcntl.h>
+#include <io.h>
+
+// Windows opens standard output in text mode, which would turn each line
+// feed byte into CR LF: switch it to binary before writing.
+bool StandardOutput::WriteBytes(const uint8* Bytes, int64 Size)
+{
+	if (_setmode(_fileno(stdout), _O_BINARY) == -1)
+	{
+		return false;
+	}
+	const SIZE_T Count = static_cast<SIZE_T>(Size);
+	return std::fwrite(Bytes, 1, Count, stdout) == Count && std::fflush(stdout) == 0;
+}

@@ -1,0 +1,182 @@
+// End-to-end tests of hmd-json: each writes an input file, runs the program
+// with its standard output and error sent to files, and compares bytes.
+// Only std::system and plain redirections are used, and no path is quoted
+// (the test paths have no spaces), so the same command works for a POSIX
+// shell and for cmd.exe.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace
+{
+	struct FRun
+	{
+		int ExitCode = -1;
+		std::string Out;
+		std::string Err;
+	};
+
+	std::string ReadFileBytes(const std::string& Path)
+	{
+		std::ifstream File(Path, std::ios::binary);
+		return std::string(std::istreambuf_iterator<char>(File), std::istreambuf_iterator<char>());
+	}
+
+	void WriteFileBytes(const std::string& Path, const std::string& Bytes)
+	{
+		std::ofstream File(Path, std::ios::binary | std::ios::trunc);
+		File.write(Bytes.data(), static_cast<std::streamsize>(Bytes.size()));
+	}
+
+	/**
+	 * The exit code from std::system's result: POSIX gives a wait status with
+	 * the code in its second byte, Windows the code itself. The program's
+	 * codes are 0 to 2, so a result above 255 can only be a wait status.
+	 */
+	int ExitCodeOf(int SystemResult)
+	{
+		return SystemResult > 255 ? SystemResult >> 8 : SystemResult;
+	}
+
+	/** A name for this test's files, unique among tests that may run at once. */
+	std::string FileStem()
+	{
+		const testing::TestInfo* Info = testing::UnitTest::GetInstance()->current_test_info();
+		return std::string("hmdjson_") + Info->test_suite_name() + "_" + Info->name();
+	}
+
+	FRun RunProgram(const std::string& Arguments)
+	{
+		const std::string Program = std::filesystem::path(HMD_JSON_PROGRAM).make_preferred().string();
+		const std::string OutPath = FileStem() + ".out";
+		const std::string ErrPath = FileStem() + ".err";
+		const std::string Command = Program + " " + Arguments + " >" + OutPath + " 2>" + ErrPath;
+		FRun Run;
+		Run.ExitCode = ExitCodeOf(std::system(Command.c_str()));
+		Run.Out = ReadFileBytes(OutPath);
+		Run.Err = ReadFileBytes(ErrPath);
+		// Standard error may be in text mode, where each line ends in CR LF.
+		while (!Run.Err.empty() && (Run.Err.back() == '\n' || Run.Err.back() == '\r'))
+		{
+			Run.Err.pop_back();
+		}
+		return Run;
+	}
+
+	FRun Format(const std::string& InputBytes)
+	{
+		const std::string InputPath = FileStem() + ".json";
+		WriteFileBytes(InputPath, InputBytes);
+		return RunProgram("format " + InputPath);
+	}
+
+	/** UTF-16 little-endian bytes of ASCII text, after the mark FF FE. */
+	std::string Utf16LeWithMark(const std::string& AsciiBefore, char16_t Unit, const std::string& AsciiAfter)
+	{
+		std::string Bytes = "\xFF\xFE";
+		const auto Append = [&Bytes](char16_t Code)
+		{
+			Bytes.push_back(static_cast<char>(Code & 0xFF));
+			Bytes.push_back(static_cast<char>(Code >> 8));
+		};
+		for (const char Character : AsciiBefore)
+		{
+			Append(static_cast<char16_t>(Character));
+		}
+		Append(Unit);
+		for (const char Character : AsciiAfter)
+		{
+			Append(static_cast<char16_t>(Character));
+		}
+		return Bytes;
+	}
+
+	const std::string SettingsText = "{\r\n\t\"SubjectName\": \"HMD1\",\r\n\t\"EnableLogging\": true\r\n}";
+}
+
+TEST(HmdJson, FormatsEveryInputEncodingToTheSavedBytes)
+{
+	struct FCase { const char* Name; std::string Input; std::string Output; };
+	const std::string NonAsciiOutput = Utf16LeWithMark("{\r\n\t\"SubjectName\": \"", u'\u00e9', "\"\r\n}");
+	const FCase Cases[] = {
+		{"compact ASCII", "{\"SubjectName\":\"HMD1\",\"EnableLogging\":true}", SettingsText},
+		{"already formatted", SettingsText, SettingsText},
+		{"UTF-8 mark", "\xEF\xBB\xBF{\"SubjectName\":\"HMD1\",\"EnableLogging\":true}", SettingsText},
+		{"UTF-16LE mark", Utf16LeWithMark("{\"SubjectName\":\"HMD1\",\"EnableLogging\":tru", u'e', "}"), SettingsText},
+		{"UTF-16BE mark", std::string("\xFE\xFF\0{\0}", 6), "{\r\n}"},
+		{"UTF-8 without mark", "{ \"SubjectName\" : \"\xC3\xA9\" }", NonAsciiOutput},
+		{"single bytes", "{\"SubjectName\":\"\xE9\"}", NonAsciiOutput},
+		{"escapes", "{\"a\":\"\\u00e9\"}", Utf16LeWithMark("{\r\n\t\"a\": \"", u'\u00e9', "\"\r\n}")},
+		{"numbers", "{\"n\":[1E+05,-0,0.1]}", "{\r\n\t\"n\": [ 100000, -0, 0.10000000000000001 ]\r\n}"},
+	};
+	for (const FCase& Case : Cases)
+	{
+		const FRun Run = Format(Case.Input);
+		EXPECT_EQ(Run.ExitCode, 0) << Case.Name;
+		EXPECT_EQ(Run.Out, Case.Output) << Case.Name;
+		EXPECT_EQ(Run.Err, "") << Case.Name;
+	}
+}
+
+TEST(HmdJson, ReportsWhyTheSettingsModuleWouldNotLoadTheFile)
+{
+	struct FCase { std::string Input; std::string Error; };
+	const FCase Cases[] = {
+		{"{\"a\" 1}", "Colon token expected, but not found. Line: 1 Ch: 6"},
+		{"", "Null Stream Line: 1 Ch: 0"},
+		{"{\n\t\"SubjectName\": \"HMD1\",\n}", "String token expected, but not found. Line: 3 Ch: 1"},
+		{"[1]", "The JSON root is not an object."},
+	};
+	for (const FCase& Case : Cases)
+	{
+		const FRun Run = Format(Case.Input);
+		EXPECT_EQ(Run.ExitCode, 1) << Case.Input;
+		EXPECT_EQ(Run.Out, "") << Case.Input;
+		EXPECT_EQ(Run.Err, Case.Error) << Case.Input;
+	}
+}
+
+TEST(HmdJson, SurvivesAMillionNestedArrays)
+{
+	const FRun Run = Format(std::string(1000000, '[') + std::string(1000000, ']'));
+	EXPECT_EQ(Run.ExitCode, 1);
+	EXPECT_EQ(Run.Err, "The JSON root is not an object.");
+}
+
+TEST(HmdJson, NamesTheFileItCannotRead)
+{
+	const std::string Missing = FileStem() + "_missing.json";
+	const FRun MissingRun = RunProgram("format " + Missing);
+	EXPECT_EQ(MissingRun.ExitCode, 2);
+	EXPECT_NE(MissingRun.Err.find(Missing), std::string::npos) << MissingRun.Err;
+	EXPECT_EQ(MissingRun.Out, "");
+
+	const std::string Folder = FileStem() + "_folder";
+	std::filesystem::create_directories(Folder);
+	const FRun FolderRun = RunProgram("format " + Folder);
+	EXPECT_EQ(FolderRun.ExitCode, 2);
+	EXPECT_NE(FolderRun.Err.find(Folder), std::string::npos) << FolderRun.Err;
+}
+
+TEST(HmdJson, RejectsBadUsageAndExplainsItself)
+{
+	for (const char* Arguments : {"", "format", "frobnicate x.json", "format a.json b.json", "--help extra"})
+	{
+		const FRun Run = RunProgram(Arguments);
+		EXPECT_EQ(Run.ExitCode, 2) << Arguments;
+		EXPECT_EQ(Run.Err.rfind("usage: hmd-json format INPUT", 0), 0u) << Arguments;
+		EXPECT_EQ(Run.Out, "") << Arguments;
+	}
+
+	const FRun Help = RunProgram("--help");
+	EXPECT_EQ(Help.ExitCode, 0);
+	EXPECT_EQ(Help.Err, "");
+	for (const char* Topic : {"hmd-json format INPUT", "FF FE", "EF BB BF", "The JSON root is not an object.", "Exit status"})
+	{
+		EXPECT_NE(Help.Out.find(Topic), std::string::npos) << Topic;
+	}
+}
