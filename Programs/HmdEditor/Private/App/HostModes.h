@@ -1,0 +1,12 @@
+// The two ways the host runs. Each returns the process's exit code: 0 when
+// the session ran and ended, 1 when it could not start or its input could not
+// be read, 2 for a bad script.
+#pragma once
+
+struct FHmdEditorOptions;
+
+/** Runs the script of --script headless, printing the "screen" actions to standard output. */
+int RunHeadless(const FHmdEditorOptions& Options);
+
+/** Runs in the terminal; where there is no terminal front end it says so and returns 2. */
+int RunInteractive(const FHmdEditorOptions& Options);

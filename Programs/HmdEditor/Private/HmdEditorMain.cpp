@@ -1,0 +1,23 @@
+// hmd-editor: the editor host. See HmdEditorOptions.cpp for the command line.
+#include "App/HostModes.h"
+#include "CommandLineArguments.h"
+#include "HmdEditorOptions.h"
+
+#include <cstdio>
+
+int main(int ArgumentCount, char** Arguments)
+{
+	FHmdEditorOptions Options;
+	std::string Error;
+	if (!ParseHmdEditorOptions(GetCommandLineArguments(ArgumentCount, Arguments), Options, Error))
+	{
+		std::fprintf(stderr, "hmd-editor: %s\nTry 'hmd-editor --help'.\n", Error.c_str());
+		return 2;
+	}
+	if (Options.bShowHelp)
+	{
+		std::fputs(GetHmdEditorUsage(), stdout);
+		return 0;
+	}
+	return Options.IsScripted() ? RunHeadless(Options) : RunInteractive(Options);
+}

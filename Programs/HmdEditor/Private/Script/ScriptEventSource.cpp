@@ -1,0 +1,65 @@
+#include "Script/ScriptEventSource.h"
+
+#include "Containers/StringConv.h"
+#include "Input/SlateInputEvents.h"
+#include "Text/CodePointString.h"
+
+#include <utility>
+
+std::string FormatScreen(const FSlateSurface& Surface)
+{
+	std::string Text;
+	for (int32 Row = 0; Row < Surface.GetRows(); ++Row)
+	{
+		std::u32string Cells = Surface.GetRowText(Row);
+		Cells.erase(Cells.find_last_not_of(U' ') + 1);
+		Text += StringConv::ToUtf8(CodePointString::ToText(Cells));
+		Text += '\n';
+	}
+	Text += "--- end of screen ---\n";
+	return Text;
+}
+
+FScriptEventSource::FScriptEventSource(TArray<FScriptCommand> InCommands, std::function<void()> InOnQuit, std::FILE* InOutput)
+	: Commands(std::move(InCommands)), OnQuit(std::move(InOnQuit)), Output(InOutput)
+{
+}
+
+bool FScriptEventSource::WaitForNextEvent(FSlateEvent& OutEvent)
+{
+	while (Commands.IsValidIndex(CommandIndex))
+	{
+		const FScriptCommand& Command = Commands[CommandIndex];
+		switch (Command.Action)
+		{
+		case EScriptAction::Press:
+			if (Command.Presses.IsValidIndex(PressIndex))
+			{
+				OutEvent = MakeSlateEvent(Command.Presses[PressIndex++]);
+				return true;
+			}
+			break;
+		case EScriptAction::Screen:
+		{
+			// The application presents the screen before every wait, so this is what the user would see now.
+			const std::string Screen = FormatScreen(LastPresented);
+			std::fwrite(Screen.data(), 1, Screen.size(), Output);
+			std::fflush(Output);
+			break;
+		}
+		case EScriptAction::Quit:
+			++CommandIndex;
+			PressIndex = 0;
+			OutEvent = FSlateEvent::MakeAction(OnQuit);
+			return true;
+		}
+		++CommandIndex;
+		PressIndex = 0;
+	}
+	return false;
+}
+
+void FScriptEventSource::Present(const FSlateSurface& Surface)
+{
+	LastPresented = Surface;
+}

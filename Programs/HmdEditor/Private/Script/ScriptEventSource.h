@@ -1,0 +1,36 @@
+// The headless mode's input and output: the script's key presses are the
+// event source, and the painted screen is kept for the "screen" action,
+// which prints it to standard output.
+#pragma once
+
+#include "Application/SlateEventSource.h"
+#include "Containers/Array.h"
+#include "Rendering/SlateRenderer.h"
+#include "Rendering/SlateSurface.h"
+#include "Script/EditorScript.h"
+
+#include <cstdio>
+#include <functional>
+#include <string>
+
+/** The grid as the "screen" action prints it: rows without trailing spaces, then "--- end of screen ---". */
+std::string FormatScreen(const FSlateSurface& Surface);
+
+class FScriptEventSource : public ISlateEventSource, public ISlateRenderer
+{
+public:
+	/** OnQuit runs for the "quit" action; Output receives the "screen" actions' prints. */
+	FScriptEventSource(TArray<FScriptCommand> InCommands, std::function<void()> InOnQuit, std::FILE* InOutput);
+
+	bool WaitForNextEvent(FSlateEvent& OutEvent) override;
+	void Present(const FSlateSurface& Surface) override;
+
+private:
+	TArray<FScriptCommand> Commands;
+	std::function<void()> OnQuit;
+	std::FILE* Output;
+	/** The command being run and, for key presses, the next press of it. */
+	int32 CommandIndex = 0;
+	int32 PressIndex = 0;
+	FSlateSurface LastPresented;
+};
