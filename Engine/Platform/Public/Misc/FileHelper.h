@@ -1,0 +1,44 @@
+// FFileHelper: whole-file text load and save.
+//
+// Saved text is one byte per character when every code unit is below 128,
+// otherwise UTF-16 little-endian after the mark FF FE. Loaded text may start
+// with the mark FF FE, FE FF or EF BB BF (dropped); without one it is UTF-8
+// when the bytes are valid UTF-8, otherwise one character per byte.
+#pragma once
+
+#include "Containers/UnrealString.h"
+#include "HAL/FileManager.h"
+
+class PLATFORM_API FFileHelper
+{
+public:
+	enum class EHashOptions : uint8
+	{
+		None = 0,
+	};
+
+	enum class EEncodingOptions : uint8
+	{
+		/** ASCII text as single bytes, anything else as UTF-16 little-endian with its mark. */
+		AutoDetect = 0,
+	};
+
+	/** Replaces Result with the text of the file; on failure Result is left as it was. */
+	static bool LoadFileToString(FString& Result, const TCHAR* Filename, EHashOptions VerifyFlags = EHashOptions::None);
+
+	/**
+	 * Replaces the file with String, atomically (IFileManager::WriteFileAtomically),
+	 * creating missing folders. WriteFlags must be 0. On failure the old file
+	 * is left whole and GetLastSaveError tells why.
+	 */
+	static bool SaveStringToFile(const FString& String, const TCHAR* Filename,
+		EEncodingOptions EncodingOptions = EEncodingOptions::AutoDetect, IFileManager* FileManager = &IFileManager::Get(),
+		uint32 WriteFlags = 0);
+
+	/**
+	 * Why the latest SaveStringToFile failed (the path and the system's
+	 * reason); empty after a success. Files are saved on the main thread, so
+	 * one reason is kept for the process.
+	 */
+	static const FString& GetLastSaveError();
+};

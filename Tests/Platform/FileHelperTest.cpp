@@ -1,0 +1,96 @@
+#include "Misc/FileHelper.h"
+
+#include "PlatformTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace std::string_literals;
+
+TEST(FileHelper, SaveWritesSingleBytesForAsciiAndUtf16WithMarkOtherwise)
+{
+	struct FCase { std::u16string Text; std::string Bytes; };
+	const FCase Cases[] = {
+		{u"{\n\t\"SubjectName\": \"HMD1\"\n}", "{\n\t\"SubjectName\": \"HMD1\"\n}"},
+		{u"\x7F", "\x7F"},
+		{u"", ""},
+		{u"\x80", "\xFF\xFE\x80\x00"s},
+		{u"Jä", "\xFF\xFE" "J\x00\xE4\x00"s},
+		{u"日", "\xFF\xFE\xE5\x65"},
+		{u"\U0001F600", "\xFF\xFE\x3D\xD8\x00\xDE"s},
+		{std::u16string(1, u'\xD800'), "\xFF\xFE\x00\xD8"s},
+	};
+	for (const FCase& Case : Cases)
+	{
+		FTempFolder Folder;
+		const FString Path = Folder.Path(u"OHeadSetConfig.json");
+		ASSERT_TRUE(FFileHelper::SaveStringToFile(FString(Case.Text), *Path)) << Utf8(FFileHelper::GetLastSaveError());
+		EXPECT_EQ(ReadBytes(ToNative(Path)), Case.Bytes);
+
+		FString Loaded(TEXT("stale"));
+		ASSERT_TRUE(FFileHelper::LoadFileToString(Loaded, *Path));
+		EXPECT_EQ(Loaded, FString(Case.Text)) << "a saved text loads back unchanged";
+	}
+}
+
+TEST(FileHelper, LoadRecognisesEachMarkAndFallsBackToOneCharacterPerByte)
+{
+	struct FCase { std::string Bytes; std::u16string Text; };
+	const FCase Cases[] = {
+		{"\xFF\xFE" "A\x00\xE4\x00"s, u"Aä"},
+		{"\xFE\xFF\x00" "A\x00\xE4"s, u"Aä"},
+		{"\xEF\xBB\xBF" "A\xC3\xA4", u"Aä"},
+		{"A\xC3\xA4", u"Aä"},
+		{"{\"SubjectName\": \"HMD1\"}", u"{\"SubjectName\": \"HMD1\"}"},
+		// Not valid UTF-8: every byte is one character.
+		{"A\xE4", u"Aä"},
+		{"\xC3", u"Ã"},
+		{"", u""},
+	};
+	for (const FCase& Case : Cases)
+	{
+		FTempFolder Folder;
+		WriteBytes(Folder.Native() / "file.json", Case.Bytes);
+		FString Loaded(TEXT("stale"));
+		EXPECT_TRUE(FFileHelper::LoadFileToString(Loaded, *Folder.Path(u"file.json")));
+		EXPECT_EQ(Loaded, FString(Case.Text));
+	}
+}
+
+TEST(FileHelper, FailedLoadLeavesTheTextAlone)
+{
+	FTempFolder Folder;
+	std::filesystem::create_directory(Folder.Native() / "folder");
+	for (const char16_t* Name : {u"missing.json", u"folder"})
+	{
+		FString Loaded(TEXT("kept"));
+		EXPECT_FALSE(FFileHelper::LoadFileToString(Loaded, *Folder.Path(Name)));
+		EXPECT_EQ(Loaded, FString(TEXT("kept")));
+	}
+}
+
+TEST(FileHelper, FailedSaveTellsWhyAndKeepsTheOldFile)
+{
+	FTempFolder Folder;
+	const FString Path = Folder.Path(u"file.json");
+	WriteBytes(ToNative(Path), "old");
+	{
+		FScopedWriteFault Fault(EFileWriteFault::Write);
+		EXPECT_FALSE(FFileHelper::SaveStringToFile(FString(TEXT("new")), *Path));
+	}
+	EXPECT_NE(FFileHelper::GetLastSaveError().View().find(Path.View()), std::u16string_view::npos);
+	EXPECT_EQ(ReadBytes(ToNative(Path)), "old");
+
+	EXPECT_TRUE(FFileHelper::SaveStringToFile(FString(TEXT("new")), *Path));
+	EXPECT_TRUE(FFileHelper::GetLastSaveError().IsEmpty()) << "a success clears the reason";
+}
+
+TEST(FileHelper, SaveRefusesWriteFlagsItDoesNotKnow)
+{
+	FTempFolder Folder;
+	const FString Path = Folder.Path(u"file.json");
+	WriteBytes(ToNative(Path), "old");
+	EXPECT_FALSE(FFileHelper::SaveStringToFile(FString(TEXT("new")), *Path, FFileHelper::EEncodingOptions::AutoDetect,
+		&IFileManager::Get(), 0x1));
+	EXPECT_NE(FFileHelper::GetLastSaveError().View().find(u"write flags"), std::u16string_view::npos);
+	EXPECT_EQ(ReadBytes(ToNative(Path)), "old");
+}
