@@ -213,3 +213,13 @@ TEST(Layout, SettingsPanelTree)
 	// The two rows land on different cell rows with a free row between them.
 	EXPECT_LT(FindGeometry(Panel, Root, *Panel->NameRow)->GetCellRect().GetBottom(), FindGeometry(Panel, Root, *Panel->LogRow)->GetCellRect().Row);
 }
+
+TEST(Layout, BoxesCanBeRefilled)
+{
+	const TSharedRef<SHorizontalBox> Box = SNew(SHorizontalBox) + SHorizontalBox::Slot()[FixedSize(10.0f, 16.0f)];
+	Box->ClearChildren();
+	EXPECT_EQ(Box->GetChildren().Num(), 0);
+	EXPECT_EQ(Box->GetDesiredSize(), FVector2D(0.0f, 0.0f));
+	Box->AddSlot(SHorizontalBox::Slot().AutoWidth().Padding(1.0f)[FixedSize(24.0f, 16.0f)]);
+	EXPECT_EQ(Box->GetDesiredSize(), FVector2D(26.0f, 18.0f));
+}

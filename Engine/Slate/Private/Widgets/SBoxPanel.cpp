@@ -19,17 +19,6 @@ SBoxPanel::SBoxPanel(EOrientation InOrientation) : Orientation(InOrientation)
 {
 }
 
-void SBoxPanel::RemoveSlot(const TSharedRef<SWidget>& Widget)
-{
-	for (int32 Index = Children.Slots.Num() - 1; Index >= 0; --Index)
-	{
-		if (Children.Slots[Index].GetWidget() == Widget)
-		{
-			Children.Slots.RemoveAt(Index);
-		}
-	}
-}
-
 FVector2D SBoxPanel::ComputeDesiredSize() const
 {
 	float MainTotal = 0.0f;

@@ -52,8 +52,7 @@ FGeometry SWindow::GetWindowGeometry() const
 
 FVector2D SWindow::ComputeDesiredSize() const
 {
-	const bool bHasClientSize = SizingRule != ESizingRule::Autosized && ClientSize.X > 0.0f && ClientSize.Y > 0.0f;
-	const FVector2D Size = (bHasClientSize ? ClientSize : Content->GetDesiredSize()) + GetChromeSize();
+	const FVector2D Size = (HasClientSize() ? ClientSize : Content->GetDesiredSize()) + GetChromeSize();
 	if (!bCreateTitleBar)
 	{
 		return Size;

@@ -15,7 +15,6 @@ class FSlotBase
 public:
 	const TSharedRef<SWidget>& GetWidget() const { return Widget; }
 	void AttachWidget(TSharedRef<SWidget> InWidget) { Widget = std::move(InWidget); }
-	void DetachWidget() { Widget = SNullWidget::NullWidget; }
 
 private:
 	TSharedRef<SWidget> Widget = SNullWidget::NullWidget;

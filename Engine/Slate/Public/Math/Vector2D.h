@@ -9,16 +9,7 @@ struct FVector2D
 	constexpr FVector2D() = default;
 	constexpr FVector2D(float InX, float InY) : X(InX), Y(InY) {}
 
-	static constexpr FVector2D ZeroVector() { return FVector2D(0.0f, 0.0f); }
-
 	constexpr FVector2D operator+(const FVector2D& Other) const { return FVector2D(X + Other.X, Y + Other.Y); }
-	constexpr FVector2D operator-(const FVector2D& Other) const { return FVector2D(X - Other.X, Y - Other.Y); }
 	constexpr FVector2D operator*(float Scale) const { return FVector2D(X * Scale, Y * Scale); }
-	constexpr FVector2D& operator+=(const FVector2D& Other)
-	{
-		X += Other.X;
-		Y += Other.Y;
-		return *this;
-	}
 	constexpr bool operator==(const FVector2D& Other) const = default;
 };

@@ -86,11 +86,9 @@ public:
 	const FChildren& GetChildren() const override { return Children; }
 	void ArrangeChildren(const FGeometry& AllottedGeometry, FArrangedChildren& ArrangedChildren) const override;
 
-	int32 NumSlots() const { return Children.Slots.Num(); }
-	const FSlot& GetSlot(int32 Index) const { return Children.Slots[Index]; }
 	/** Appends a slot (the setters of SHorizontalBox::Slot / SVerticalBox::Slot give its layout). */
 	void AddSlot(const FSlot& InSlot) { Children.Slots.Add(InSlot); }
-	void RemoveSlot(const TSharedRef<SWidget>& Widget);
+	/** Removes every slot, for widgets that rebuild their content. */
 	void ClearChildren() { Children.Slots.Reset(); }
 
 protected:

@@ -69,8 +69,8 @@ public:
 	bool HasCloseBox() const { return bHasCloseButton; }
 	bool HasMaximizeBox() const { return bSupportsMaximize; }
 	bool HasMinimizeBox() const { return bSupportsMinimize; }
-	bool HasTitleBar() const { return bCreateTitleBar; }
-	FVector2D GetClientSize() const { return ClientSize; }
+	/** True for a fixed or user-sized window given a client size; it then asks for that size instead of its content's. */
+	bool HasClientSize() const { return SizingRule != ESizingRule::Autosized && ClientSize.X > 0.0f && ClientSize.Y > 0.0f; }
 
 	void SetContent(const TSharedRef<SWidget>& InContent);
 	TSharedRef<SWidget> GetContent() const { return Content; }

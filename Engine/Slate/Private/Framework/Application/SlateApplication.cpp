@@ -375,7 +375,7 @@ FCellRect FSlateApplication::ComputeWindowRect(const FWindowEntry& Entry) const
 {
 	const FCellRect Screen(0, 0, ScreenColumns, ScreenRows);
 	const SWindow& Window = Entry.Window.Get();
-	const bool bHasOwnSize = Window.GetSizingRule() == ESizingRule::Autosized || (Window.GetClientSize().X > 0.0f && Window.GetClientSize().Y > 0.0f);
+	const bool bHasOwnSize = Window.GetSizingRule() == ESizingRule::Autosized || Window.HasClientSize();
 	if (!Entry.bModal && !bHasOwnSize)
 	{
 		return Screen;
