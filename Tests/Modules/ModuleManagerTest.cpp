@@ -81,6 +81,8 @@ TEST_F(ModuleManagerTest, LibrariesThatYieldNoModuleAreClosedAgain)
 		{TEXT("HmdTestNullModule"), TEXT("HmdTestNullModule: LibraryLoaded, HmdTestNullModule: InitializeFailed, HmdTestNullModule: LibraryUnloaded")},
 		{TEXT("HmdTestNoEntryModule"), TEXT("HmdTestNoEntryModule: LibraryLoaded, HmdTestNoEntryModule: LibraryUnloaded")},
 		{TEXT("NoSuchModule"), TEXT("")},
+		{TEXT("TestModules/HmdTestFarModule"), TEXT("")},
+		{TEXT("TestModules\\HmdTestFarModule"), TEXT("")},
 	};
 	for (const FCase& Case : Cases)
 	{

@@ -253,6 +253,17 @@ FInitializeModuleFunctionPtr FModuleManager::FindStaticModule(FName InModuleName
 
 void* FModuleManager::OpenModuleLibrary(FName InModuleName) const
 {
+	// A module name is a plain name: one with a path in it could reach libraries outside the search folders.
+	const FString Name = InModuleName.ToString();
+	for (const TCHAR Character : Name.View())
+	{
+		if (Character == TEXT('/') || Character == TEXT('\\') || Character == TEXT(':'))
+		{
+			UE_LOG(LogModuleManager, Warning, TEXT("Unable to load module '%s': a module name cannot hold a path"), *Name);
+			return nullptr;
+		}
+	}
+
 	const FString FileName = GetModuleFilename(InModuleName);
 	FString Failures;
 	for (const FString& Directory : GetSearchDirectories())
@@ -264,7 +275,7 @@ void* FModuleManager::OpenModuleLibrary(FName InModuleName) const
 		}
 		Failures += TEXT("\n    ") + FPlatformProcess::GetDllError();
 	}
-	UE_LOG(LogModuleManager, Warning, TEXT("Unable to load module '%s' from %s:%s"), *InModuleName.ToString(), *FileName, *Failures);
+	UE_LOG(LogModuleManager, Warning, TEXT("Unable to load module '%s' from %s:%s"), *Name, *FileName, *Failures);
 	return nullptr;
 }
 
