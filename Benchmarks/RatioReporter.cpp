@@ -17,8 +17,8 @@ void FRatioReporter::ReportRuns(const std::vector<Run>& Runs)
 		{
 			continue;
 		}
-		const double Nanoseconds = Result.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(Result.time_unit) * 1e9;
-		Times[Name.substr(0, Split)][Name.substr(Split + 1)] = Nanoseconds;
+		// Both times are in the run's own unit, which is the same for every peer of one measure.
+		Times[Name.substr(0, Split)][Name.substr(Split + 1)] = {Result.GetAdjustedRealTime(), Result.GetAdjustedCPUTime()};
 	}
 }
 
@@ -26,7 +26,8 @@ void FRatioReporter::Finalize()
 {
 	ConsoleReporter::Finalize();
 	std::FILE* Out = stdout;
-	std::fprintf(Out, "\n%-28s %16s %16s\n", "Our time over theirs", RapidJsonPeer.Name, NlohmannPeer.Name);
+	std::fprintf(Out, "\n%-28s %21s %21s\n", "Our time over theirs", RapidJsonPeer.Name, NlohmannPeer.Name);
+	std::fprintf(Out, "%-28s %10s %10s %10s %10s\n", "", "real", "CPU", "real", "CPU");
 	for (const auto& [Measure, ByPeer] : Times)
 	{
 		const auto Ours = ByPeer.find(OursPeer.Name);
@@ -38,13 +39,13 @@ void FRatioReporter::Finalize()
 		for (const FJsonPeer* Peer : {&RapidJsonPeer, &NlohmannPeer})
 		{
 			const auto Theirs = ByPeer.find(Peer->Name);
-			if (Theirs == ByPeer.end() || Theirs->second <= 0.0)
+			if (Theirs == ByPeer.end() || Theirs->second.Real <= 0.0 || Theirs->second.Cpu <= 0.0)
 			{
-				std::fprintf(Out, " %16s", "-");
+				std::fprintf(Out, " %10s %10s", "-", "-");
 			}
 			else
 			{
-				std::fprintf(Out, " %15.2fx", Ours->second / Theirs->second);
+				std::fprintf(Out, " %9.2fx %9.2fx", Ours->second.Real / Theirs->second.Real, Ours->second.Cpu / Theirs->second.Cpu);
 			}
 		}
 		std::fprintf(Out, "\n");

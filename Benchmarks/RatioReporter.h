@@ -1,5 +1,6 @@
 // Console output of Google Benchmark, followed by a table of our time over
-// each peer's for every measured operation and document.
+// each peer's for every measured operation and document, in real and in
+// CPU time.
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -14,6 +15,13 @@ public:
 	void Finalize() override;
 
 private:
-	/** Real time per iteration in nanoseconds, by "Operation/Document", then by implementation. */
-	std::map<std::string, std::map<std::string, double>> Times;
+	struct FTimes
+	{
+		double Real = 0.0;
+		/** On a busy machine the CPU time varies less than the real time. */
+		double Cpu = 0.0;
+	};
+
+	/** Times per iteration, by "Operation/Document", then by implementation. */
+	std::map<std::string, std::map<std::string, FTimes>> Times;
 };
