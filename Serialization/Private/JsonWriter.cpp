@@ -8,8 +8,17 @@ JsonWriter::JsonWriter(FArchive* InStream, int32 InitialIndent)
 {
 }
 
+JsonWriter::~JsonWriter()
+{
+	if (Stream != nullptr)
+	{
+		FlushPending();
+	}
+}
+
 bool JsonWriter::Finish()
 {
+	FlushPending();
 	const bool bComplete = LastToken == EJsonToken::None || LastToken == EJsonToken::CloseBrace || LastToken == EJsonToken::CloseBracket;
 	return bComplete && Stack.IsEmpty();
 }
@@ -63,7 +72,7 @@ void JsonWriter::WriteOpening(TCHAR Bracket, EJson Kind, EJsonToken Token)
 	++IndentCount;
 	Stack.Push(Kind);
 	LastToken = Token;
-	Flush();
+	EndOperation();
 }
 
 void JsonWriter::OpenObject()
@@ -93,7 +102,7 @@ void JsonWriter::CloseObject()
 	WriteChar(u'}');
 	Stack.Pop();
 	LastToken = EJsonToken::CloseBrace;
-	Flush();
+	EndOperation();
 }
 
 void JsonWriter::OpenArray()
@@ -130,7 +139,7 @@ void JsonWriter::CloseArray()
 	WriteChar(u']');
 	Stack.Pop();
 	LastToken = EJsonToken::CloseBracket;
-	Flush();
+	EndOperation();
 }
 
 EJsonToken JsonWriter::WriteValueText(const FString& Value)
@@ -188,7 +197,7 @@ void JsonWriter::PutShortValue(ValueType Value)
 		WriteLineBreak();
 	}
 	LastToken = WriteValueText(Value);
-	Flush();
+	EndOperation();
 }
 
 template <typename ValueType>
@@ -198,7 +207,7 @@ void JsonWriter::PutFieldValue(const FString& Identifier, ValueType Value)
 	WriteFieldStart(Identifier);
 	WriteChar(u' ');
 	LastToken = WriteValueText(Value);
-	Flush();
+	EndOperation();
 }
 
 void JsonWriter::PutValue(const FString& Value)
@@ -207,7 +216,7 @@ void JsonWriter::PutValue(const FString& Value)
 	WriteCommaIfNeeded();
 	WriteLineBreak();
 	LastToken = WriteValueText(Value);
-	Flush();
+	EndOperation();
 }
 
 void JsonWriter::PutValue(const TCHAR* Value)
@@ -282,8 +291,21 @@ void JsonWriter::WriteQuoted(const FString& Text)
 	WriteChar(u'"');
 }
 
-void JsonWriter::Flush()
+void JsonWriter::EndOperation()
 {
-	Stream->Serialize(Pending.data(), static_cast<int64>(Pending.size() * sizeof(TCHAR)));
-	Pending.clear();
+	// Large enough that the stream is called rarely, small enough to stay in cache.
+	constexpr SIZE_T BlockUnits = 32768;
+	if (Pending.size() >= BlockUnits)
+	{
+		FlushPending();
+	}
+}
+
+void JsonWriter::FlushPending()
+{
+	if (!Pending.empty())
+	{
+		Stream->Serialize(Pending.data(), static_cast<int64>(Pending.size() * sizeof(TCHAR)));
+		Pending.clear();
+	}
 }

@@ -22,10 +22,13 @@ StringJsonWriter::~StringJsonWriter()
 {
 	check(this->Stream->Close());
 	delete Stream;
+	// Nothing is left for the base writer to hand over.
+	Stream = nullptr;
 }
 
 bool StringJsonWriter::Finish()
 {
+	const bool bComplete = JsonWriter::Finish();
 	std::u16string Text(static_cast<SIZE_T>(Bytes.Num()) / sizeof(TCHAR), u'\0');
 	if (!Text.empty())
 	{
@@ -33,5 +36,5 @@ bool StringJsonWriter::Finish()
 	}
 	std::erase(Text, u'\0');
 	*Target = FString(std::move(Text));
-	return JsonWriter::Finish();
+	return bComplete;
 }

@@ -24,9 +24,14 @@ public:
 	JsonWriter(FArchive* InStream, int32 InitialIndent);
 	JsonWriter(const JsonWriter&) = delete;
 	JsonWriter& operator=(const JsonWriter&) = delete;
-	virtual ~JsonWriter() = default;
+	/** Hands any text not yet given to the stream over to it. */
+	virtual ~JsonWriter();
 
-	/** True when the text is a complete document: nothing or one closed container, nothing left open. Writes nothing. */
+	/**
+	 * Hands all text written so far to the stream, and tells whether it is a
+	 * complete document: nothing, or one closed container with nothing left
+	 * open. Writes no characters of its own.
+	 */
 	virtual bool Finish();
 
 	/** Opens an object as the root or as an array element. */
@@ -63,11 +68,13 @@ protected:
 	virtual void WriteQuoted(const FString& Text);
 
 	/**
-	 * Add units to the text of the operation in progress. Each public
-	 * operation hands its whole text to the stream at its end, with one call.
+	 * Add units to the text not yet handed to the stream. The text goes to
+	 * the stream in large blocks, one call each, and all of it by Finish.
 	 */
 	void WriteChar(TCHAR Unit) { Pending.push_back(Unit); }
 	void WriteChars(const TCHAR* Units, SIZE_T Count) { Pending.append(Units, Count); }
+	/** Hands the pending text to the stream. */
+	void FlushPending();
 
 	FArchive* Stream;
 	FJsonScopeStack Stack;
@@ -94,8 +101,8 @@ private:
 	template <typename ValueType>
 	void PutFieldValue(const FString& Identifier, ValueType Value);
 
-	/** Hands the pending units to the stream. */
-	void Flush();
+	/** Ends a public operation: hands the pending text over once it fills a block. */
+	void EndOperation();
 
 	std::u16string Pending;
 };

@@ -16,15 +16,24 @@ void FMemoryWriter::Serialize(void* Data, int64 Num)
 		return;
 	}
 	const int64 End = Offset + Num;
-	if (End > Bytes.Num())
+	if (End > MaxSize)
 	{
-		if (End > MaxSize)
-		{
-			UE_LOG(LogSerialization, Fatal, TEXT("FMemoryWriter does not support data larger than 2GB. Archive name: %s."), *GetArchiveName());
-		}
-		Bytes.SetNum(static_cast<int32>(End));
+		UE_LOG(LogSerialization, Fatal, TEXT("FMemoryWriter does not support data larger than 2GB. Archive name: %s."), *GetArchiveName());
 	}
-	std::memcpy(Bytes.GetData() + Offset, Data, static_cast<SIZE_T>(Num));
+	const uint8* Source = static_cast<const uint8*>(Data);
+	if (Offset == Bytes.Num())
+	{
+		// Appending, the usual case: no need to clear the new bytes first.
+		Bytes.Append(Source, static_cast<int32>(Num));
+	}
+	else
+	{
+		if (End > Bytes.Num())
+		{
+			Bytes.SetNum(static_cast<int32>(End));
+		}
+		std::memcpy(Bytes.GetData() + Offset, Source, static_cast<SIZE_T>(Num));
+	}
 	Offset = End;
 }
 

@@ -318,6 +318,8 @@ private:
 	template <typename> friend class TWeakPtr;
 	template <typename> friend class TSharedFromThis;
 	template <typename OtherType, typename... ArgTypes> friend TSharedRef<OtherType> MakeShared(ArgTypes&&...);
+	template <typename OtherType>
+	friend TSharedRef<OtherType> MakeSharedWithController(OtherType*, SharedPointerInternals::FReferenceControllerBase*);
 
 	// Shares an object whose controller is already live; adds one reference when asked.
 	TSharedRef(ObjectType* InObject, SharedPointerInternals::FReferenceControllerBase* InController, bool bAddReference)
@@ -475,6 +477,20 @@ TSharedRef<ObjectType> MakeShared(ArgTypes&&... Args)
 {
 	auto* Controller = new SharedPointerInternals::TIntrusiveReferenceController<ObjectType>(std::forward<ArgTypes>(Args)...);
 	ObjectType* Object = Controller->GetObjectPtr();
+	SharedPointerInternals::EnableSharedFromThis(Controller, Object, Object);
+	return TSharedRef<ObjectType>(Object, Controller, false);
+}
+
+/**
+ * Shares an object whose storage a custom reference controller manages, for
+ * objects that live in an allocator's own memory. The controller starts with
+ * its one shared reference, which the result takes over. It is deleted with
+ * delete once no reference of either kind remains, so a controller placed in
+ * such memory declares the matching operator delete.
+ */
+template <typename ObjectType>
+TSharedRef<ObjectType> MakeSharedWithController(ObjectType* Object, SharedPointerInternals::FReferenceControllerBase* Controller)
+{
 	SharedPointerInternals::EnableSharedFromThis(Controller, Object, Object);
 	return TSharedRef<ObjectType>(Object, Controller, false);
 }

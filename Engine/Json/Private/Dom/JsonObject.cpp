@@ -46,16 +46,16 @@ void FJsonObject::AddToIndex(int32 FieldIndex)
 	Index[static_cast<int32>(Slot)] = FieldIndex;
 }
 
-void FJsonObject::RebuildIndex()
+void FJsonObject::RebuildIndex(int32 ExpectedFields)
 {
 	Index.Empty();
-	if (Num() <= MaxUnindexedFields)
+	if (ExpectedFields <= MaxUnindexedFields)
 	{
 		return;
 	}
 	// A power of two at least twice the field count keeps probe runs short.
 	int32 Slots = 32;
-	while (Slots < Num() * 2)
+	while (Slots < ExpectedFields * 2)
 	{
 		Slots *= 2;
 	}
@@ -83,7 +83,7 @@ void FJsonObject::SetFieldImpl(KeyType&& FieldName, ValueType&& Value)
 	Values.Add(std::forward<ValueType>(Value));
 	if (Num() > MaxUnindexedFields && Num() * 2 > Index.Num())
 	{
-		RebuildIndex();
+		RebuildIndex(Num());
 	}
 	else if (!Index.IsEmpty())
 	{
@@ -116,7 +116,17 @@ void FJsonObject::RemoveField(const FString& FieldName)
 	}
 	Keys.RemoveAt(FieldIndex);
 	Values.RemoveAt(FieldIndex);
-	RebuildIndex();
+	RebuildIndex(Num());
+}
+
+void FJsonObject::Reserve(int32 NumFields)
+{
+	Keys.Reserve(NumFields);
+	Values.Reserve(NumFields);
+	if (NumFields > MaxUnindexedFields && NumFields * 2 > Index.Num())
+	{
+		RebuildIndex(NumFields);
+	}
 }
 
 void FJsonObject::SetStringField(const FString& FieldName, const FString& Value)

@@ -33,6 +33,8 @@ public:
 	void SetField(const FString& FieldName, const TSharedPtr<FJsonValue>& Value);
 	void SetField(FString&& FieldName, TSharedPtr<FJsonValue>&& Value);
 	void RemoveField(const FString& FieldName);
+	/** Makes room for NumFields fields in all, so that setting that many allocates nothing more. */
+	void Reserve(int32 NumFields);
 
 	void SetStringField(const FString& FieldName, const FString& Value);
 	void SetNumberField(const FString& FieldName, double Value);
@@ -48,14 +50,14 @@ public:
 	bool TryGetObjectField(const FString& FieldName, const TSharedPtr<FJsonObject>*& OutObject) const;
 
 private:
-	static constexpr int32 INDEX_NONE = -1;
 	/** Objects with up to this many fields are searched in order instead of through the index. */
 	static constexpr int32 MaxUnindexedFields = 8;
 
 	int32 FindIndex(const FString& FieldName) const;
 	template <typename KeyType, typename ValueType>
 	void SetFieldImpl(KeyType&& FieldName, ValueType&& Value);
-	void RebuildIndex();
+	/** Sizes the index for ExpectedFields fields (none while that is small) and fills it. */
+	void RebuildIndex(int32 ExpectedFields);
 	void AddToIndex(int32 FieldIndex);
 
 	TArray<FString> Keys;
