@@ -63,3 +63,35 @@ TEST(Bindings, DoNothingOnceTheirTargetIsGone)
 	LogBox->ToggleCheckedState();
 	EXPECT_EQ(LogBox->GetCheckedState(), ECheckBoxState::Checked) << "with its getter gone the box keeps its own state";
 }
+
+namespace
+{
+	struct FStateOwner
+	{
+		ECheckBoxState State = ECheckBoxState::Checked;
+		ECheckBoxState GetState() const { return State; }
+	};
+
+	struct FListener : TSharedFromThis<FListener>
+	{
+		int32 Calls = 0;
+		void OnChanged(ECheckBoxState /*NewState*/) { ++Calls; }
+	};
+}
+
+TEST(Bindings, RawGetterAndSharedReferenceEvent)
+{
+	FStateOwner Owner;
+	TSharedPtr<FListener> Listener = MakeShared<FListener>();
+	const TSharedRef<SCheckBox> Box = SNew(SCheckBox).IsChecked_Raw(&Owner, &FStateOwner::GetState).OnCheckStateChanged(Listener.ToSharedRef(), &FListener::OnChanged);
+	EXPECT_TRUE(Box->IsChecked());
+	Owner.State = ECheckBoxState::Undetermined;
+	EXPECT_EQ(Box->GetCheckedState(), ECheckBoxState::Undetermined) << "read afresh each time";
+
+	Box->ToggleCheckedState();
+	EXPECT_EQ(Listener->Calls, 1);
+	const TWeakPtr<FListener> Weak = Listener;
+	Listener.Reset();
+	EXPECT_FALSE(Weak.IsValid()) << "the event binding does not keep its target alive";
+	Box->ToggleCheckedState();
+}

@@ -20,7 +20,7 @@
 // Attribute getters and events given as (this, &Class::Method) are bound
 // through a weak reference to the object (its AsShared): they never keep it
 // alive, and once it is gone an event does nothing and an attribute falls
-// back to its plain value. _Lambda, _Raw and _Static forms bind those kinds
+// back to its plain value. The _Lambda and _Raw forms bind those kinds
 // of target instead.
 #pragma once
 

@@ -11,8 +11,6 @@
 
 namespace
 {
-	constexpr int32 INDEX_NONE = -1;
-
 	std::unique_ptr<FSlateApplication> GSlateApplication;
 
 	// Whole cells that hold a length in units; a hair of rounding error does not add a cell.
