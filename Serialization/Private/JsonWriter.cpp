@@ -1,5 +1,6 @@
 #include "Serialization/JsonWriter.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -51,11 +52,15 @@ void JsonWriter::WriteCommaIfNeededOrFirst()
 
 void JsonWriter::WriteLineBreak()
 {
-	Pending.append(u"\r\n", 2);
-	if (IndentCount > 0)
+	const SIZE_T Tabs = IndentCount > 0 ? static_cast<SIZE_T>(IndentCount) : 0;
+	TCHAR* Out = ReserveUnits(2 + Tabs);
+	*Out++ = u'\r';
+	*Out++ = u'\n';
+	for (SIZE_T Tab = 0; Tab < Tabs; ++Tab)
 	{
-		Pending.append(static_cast<SIZE_T>(IndentCount), u'\t');
+		*Out++ = u'\t';
 	}
+	CommitUnits(Out);
 }
 
 void JsonWriter::WriteFieldStart(const FString& Identifier)
@@ -72,7 +77,6 @@ void JsonWriter::WriteOpening(TCHAR Bracket, EJson Kind, EJsonToken Token)
 	++IndentCount;
 	Stack.Push(Kind);
 	LastToken = Token;
-	EndOperation();
 }
 
 void JsonWriter::OpenObject()
@@ -102,7 +106,6 @@ void JsonWriter::CloseObject()
 	WriteChar(u'}');
 	Stack.Pop();
 	LastToken = EJsonToken::CloseBrace;
-	EndOperation();
 }
 
 void JsonWriter::OpenArray()
@@ -139,7 +142,6 @@ void JsonWriter::CloseArray()
 	WriteChar(u']');
 	Stack.Pop();
 	LastToken = EJsonToken::CloseBracket;
-	EndOperation();
 }
 
 EJsonToken JsonWriter::WriteValueText(const FString& Value)
@@ -159,10 +161,12 @@ EJsonToken JsonWriter::WriteValueText(double Value)
 	// Exactly what "%.17g" gives in the C locale, whatever the process locale.
 	char Text[32];
 	const std::to_chars_result Result = std::to_chars(Text, Text + sizeof(Text), Value, std::chars_format::general, 17);
+	TCHAR* Out = ReserveUnits(sizeof(Text));
 	for (const char* Digit = Text; Digit != Result.ptr; ++Digit)
 	{
-		WriteChar(static_cast<TCHAR>(*Digit));
+		*Out++ = static_cast<TCHAR>(*Digit);
 	}
+	CommitUnits(Out);
 	return EJsonToken::Number;
 }
 
@@ -197,7 +201,6 @@ void JsonWriter::PutShortValue(ValueType Value)
 		WriteLineBreak();
 	}
 	LastToken = WriteValueText(Value);
-	EndOperation();
 }
 
 template <typename ValueType>
@@ -207,7 +210,6 @@ void JsonWriter::PutFieldValue(const FString& Identifier, ValueType Value)
 	WriteFieldStart(Identifier);
 	WriteChar(u' ');
 	LastToken = WriteValueText(Value);
-	EndOperation();
 }
 
 void JsonWriter::PutValue(const FString& Value)
@@ -216,7 +218,6 @@ void JsonWriter::PutValue(const FString& Value)
 	WriteCommaIfNeeded();
 	WriteLineBreak();
 	LastToken = WriteValueText(Value);
-	EndOperation();
 }
 
 void JsonWriter::PutValue(const TCHAR* Value)
@@ -266,46 +267,61 @@ void JsonWriter::PutField(const FString& Identifier, std::nullptr_t)
 
 void JsonWriter::WriteQuoted(const FString& Text)
 {
-	// Units 0 to 13 that end a plain run: NUL ends the text, the others are escaped.
-	static constexpr TCHAR Escapes[14] = {u'0', 0, 0, 0, 0, 0, 0, 0, u'b', u't', u'n', 0, u'f', u'r'};
+	// The escape letter of each unit up to the backslash, or 0 for a unit written as it is.
+	static constexpr TCHAR Escapes[u'\\' + 1] = {
+		0, 0, 0, 0, 0, 0, 0, 0, u'b', u't', u'n', 0, u'f', u'r', 0, 0,
+		0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+		0, 0, u'"', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+		0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+		0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+		0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, u'\\',
+	};
 
-	const TCHAR* Units = *Text;
-	WriteChar(u'"');
-	for (;;)
+	// The text ends at its first NUL unit; every unit takes at most two.
+	TCHAR* Out = ReserveUnits(2 + 2 * static_cast<SIZE_T>(Text.Len()));
+	*Out++ = u'"';
+	for (const TCHAR* Units = *Text; *Units != 0; ++Units)
 	{
-		const TCHAR* Run = Units;
-		while (*Units != u'"' && *Units != u'\\' && (*Units >= 14 || Escapes[*Units] == 0))
-		{
-			++Units;
-		}
-		WriteChars(Run, static_cast<SIZE_T>(Units - Run));
 		const TCHAR Unit = *Units;
-		if (Unit == 0)
+		const TCHAR Escape = Unit <= u'\\' ? Escapes[Unit] : 0;
+		if (Escape == 0)
 		{
-			break;
+			*Out++ = Unit;
 		}
-		WriteChar(u'\\');
-		WriteChar(Unit == u'"' || Unit == u'\\' ? Unit : Escapes[Unit]);
-		++Units;
+		else
+		{
+			*Out++ = u'\\';
+			*Out++ = Escape;
+		}
 	}
-	WriteChar(u'"');
+	*Out++ = u'"';
+	CommitUnits(Out);
 }
 
-void JsonWriter::EndOperation()
+void JsonWriter::WriteChars(const TCHAR* Units, SIZE_T Count)
+{
+	TCHAR* Out = ReserveUnits(Count);
+	std::copy(Units, Units + Count, Out);
+	CommitUnits(Out + Count);
+}
+
+void JsonWriter::MakeRoom(SIZE_T Count)
 {
 	// Large enough that the stream is called rarely, small enough to stay in cache.
 	constexpr SIZE_T BlockUnits = 32768;
-	if (Pending.size() >= BlockUnits)
+	FlushPending();
+	if (Count > PendingCapacity)
 	{
-		FlushPending();
+		PendingCapacity = std::max(Count, BlockUnits);
+		Pending = std::make_unique<TCHAR[]>(PendingCapacity);
 	}
 }
 
 void JsonWriter::FlushPending()
 {
-	if (!Pending.empty())
+	if (PendingUnits > 0)
 	{
-		Stream->Serialize(Pending.data(), static_cast<int64>(Pending.size() * sizeof(TCHAR)));
-		Pending.clear();
+		Stream->Serialize(Pending.get(), static_cast<int64>(PendingUnits * sizeof(TCHAR)));
+		PendingUnits = 0;
 	}
 }

@@ -15,7 +15,7 @@
 #include "Templates/SharedPointer.h"
 
 #include <cstddef>
-#include <string>
+#include <memory>
 
 class JsonWriter
 {
@@ -71,8 +71,18 @@ protected:
 	 * Add units to the text not yet handed to the stream. The text goes to
 	 * the stream in large blocks, one call each, and all of it by Finish.
 	 */
-	void WriteChar(TCHAR Unit) { Pending.push_back(Unit); }
-	void WriteChars(const TCHAR* Units, SIZE_T Count) { Pending.append(Units, Count); }
+	void WriteChar(TCHAR Unit) { *ReserveUnits(1) = Unit; ++PendingUnits; }
+	void WriteChars(const TCHAR* Units, SIZE_T Count);
+	/** Room for Count more units at the end of the pending text; CommitUnits then says how far it was filled. */
+	TCHAR* ReserveUnits(SIZE_T Count)
+	{
+		if (Count > PendingCapacity - PendingUnits)
+		{
+			MakeRoom(Count);
+		}
+		return Pending.get() + PendingUnits;
+	}
+	void CommitUnits(const TCHAR* End) { PendingUnits = static_cast<SIZE_T>(End - Pending.get()); }
 	/** Hands the pending text to the stream. */
 	void FlushPending();
 
@@ -101,10 +111,12 @@ private:
 	template <typename ValueType>
 	void PutFieldValue(const FString& Identifier, ValueType Value);
 
-	/** Ends a public operation: hands the pending text over once it fills a block. */
-	void EndOperation();
+	/** Hands the pending text over, and grows the block when Count units would not fit even in an empty one. */
+	void MakeRoom(SIZE_T Count);
 
-	std::u16string Pending;
+	std::unique_ptr<TCHAR[]> Pending;
+	SIZE_T PendingUnits = 0;
+	SIZE_T PendingCapacity = 0;
 };
 
 class StringJsonWriter final : public JsonWriter

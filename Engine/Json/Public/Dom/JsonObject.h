@@ -51,7 +51,7 @@ public:
 
 private:
 	/** Objects with up to this many fields are searched in order instead of through the index. */
-	static constexpr int32 MaxUnindexedFields = 8;
+	static constexpr int32 MaxUnindexedFields = 16;
 
 	int32 FindIndex(const FString& FieldName) const;
 	template <typename KeyType, typename ValueType>
