@@ -1,5 +1,6 @@
 #include "../Commands/CommandsTestSupport.h"
 #include "../Modules/ModuleEventLog.h"
+#include "TestMenuCommands.h"
 
 #include "Framework/Commands/BindingContext.h"
 #include "Framework/Commands/InputBindingManager.h"
@@ -119,6 +120,10 @@ TEST_F(LevelEditorTest, AModuleLibraryExtendsTheMenuBarUntilItIsUnloaded)
 	EXPECT_TRUE(Manager.IsModuleLoaded("LevelEditor")) << "loaded by the module's start-up";
 	EXPECT_EQ(Announcements, 1) << "the module registers through the process's one binding context";
 	EXPECT_TRUE(FInputBindingManager::Get().GetContextByName("TestMenu").IsValid());
+	ASSERT_TRUE(FTestMenuCommands::IsRegistered()) << "the set the module registered is the one this program sees";
+	EXPECT_EQ(FTestMenuCommands::Get().OpenAction, FInputBindingManager::Get().FindCommandInContext("TestMenu", "OpenAction"));
+	FTestMenuCommands::Register();
+	EXPECT_EQ(Announcements, 1) << "registering again from here does nothing";
 	Log.Take();
 	{
 		const FMenuBarModel Bar = LevelEditor().BuildMainMenuBar();
@@ -147,6 +152,7 @@ TEST_F(LevelEditorTest, AModuleLibraryExtendsTheMenuBarUntilItIsUnloaded)
 	EXPECT_EQ(Log.Take(), FString(TEXT("HmdTestMenuModule: ExtenderWithdrawn, HmdTestMenuModule: Shutdown, HmdTestMenuModule: LibraryUnloaded")));
 	EXPECT_EQ(Announcements, 2);
 	EXPECT_FALSE(FInputBindingManager::Get().GetContextByName("TestMenu").IsValid());
+	EXPECT_FALSE(FTestMenuCommands::IsRegistered());
 	EXPECT_EQ(Labels(LevelEditor().BuildMainMenuBar()), FString(TEXT("File,Edit,Window,Help")));
 	FBindingContext::CommandsChanged.Remove(Handle);
 }

@@ -3,8 +3,8 @@
 // shut-down. It records what happens to it on LogTestModule.
 #include "../Modules/TestModuleSupport.h"
 
-#include "EditorStyleSet.h"
-#include "Framework/Commands/Commands.h"
+#include "TestMenuCommands.h"
+
 #include "Framework/Commands/UICommandList.h"
 #include "Framework/MultiBox/MultiBoxBuilder.h"
 #include "Framework/MultiBox/MultiBoxExtender.h"
@@ -17,22 +17,6 @@
 namespace
 {
 	const TestModule::FLibraryLifetime GLibraryLifetime;
-
-	class FTestMenuCommands : public TCommands<FTestMenuCommands>
-	{
-	public:
-		FTestMenuCommands()
-			: TCommands<FTestMenuCommands>(TEXT("TestMenu"), NSLOCTEXT("Contexts", "TestMenu", "TestMenu Plugin"), NAME_None, FEditorStyle::GetStyleSetName())
-		{
-		}
-
-		void RegisterCommands() override
-		{
-			UI_COMMAND(OpenAction, "Open Test Settings", "Execute TestMenu action", EUserInterfaceActionType::Button, FInputChord());
-		}
-
-		TSharedPtr<FUICommandInfo> OpenAction;
-	};
 
 	class FTestMenuModule : public IModuleInterface
 	{

@@ -11,6 +11,18 @@
 #include "Misc/AssertionMacros.h"
 #include "Templates/SharedPointer.h"
 
+#include <typeinfo>
+
+namespace CommandsInternal
+{
+	/**
+	 * The class-wide reference of the command-set class with this type name.
+	 * It is kept here, once for the process, so that every library using the
+	 * class, the one that registers it or any other, sees the same set.
+	 */
+	COMMANDS_API TWeakPtr<FBindingContext>& GetCommandSetReference(const char* ClassTypeName);
+}
+
 /**
  * Makes one command of a command set: its label is the friendly name keyed by
  * the command name, its tooltip the description keyed by the tooltip key,
@@ -39,7 +51,7 @@ public:
 	 */
 	static void Register()
 	{
-		if (Instance.IsValid())
+		if (PinInstance().IsValid())
 		{
 			return;
 		}
@@ -50,10 +62,10 @@ public:
 			// Reading another class's context as this one would use memory it does not have.
 			checkf(dynamic_cast<CommandContextType*>(ExistingContext.Get()) != nullptr,
 				"A binding context of this name is already registered by a different command set");
-			Instance = StaticCastSharedPtr<CommandContextType>(ExistingContext);
+			GetInstance() = ExistingContext;
 			return;
 		}
-		Instance = NewInstance;
+		GetInstance() = NewInstance;
 		// Held even when RegisterCommands makes no command, so the set stays registered.
 		FInputBindingManager::Get().AddContext(NewInstance);
 		NewInstance->RegisterCommands();
@@ -63,7 +75,7 @@ public:
 	/** Removes the command set from the input binding manager and destroys it; does nothing when unregistered. */
 	static void Unregister()
 	{
-		const TSharedPtr<CommandContextType> LocalInstance = Instance.Pin();
+		const TSharedPtr<CommandContextType> LocalInstance = PinInstance();
 		if (!LocalInstance.IsValid())
 		{
 			return;
@@ -71,19 +83,20 @@ public:
 		FInputBindingManager::Get().RemoveContextByName(LocalInstance->GetContextName());
 		CommandsChanged.Broadcast(*LocalInstance);
 		checkf(LocalInstance.IsUnique(), "The command set is still referenced elsewhere when it is unregistered");
-		Instance.Reset();
+		// Let go while this class's library is surely loaded: the reference's last release runs its code.
+		GetInstance().Reset();
 	}
 
 	/** The registered command set; fatal when it is not registered. */
 	static const CommandContextType& Get()
 	{
-		const TSharedPtr<CommandContextType> LocalInstance = Instance.Pin();
+		const TSharedPtr<CommandContextType> LocalInstance = PinInstance();
 		checkf(LocalInstance.IsValid(), "The command set is used before it is registered or after it is unregistered");
 		// The input binding manager keeps it alive after this local reference goes.
 		return *LocalInstance;
 	}
 
-	static bool IsRegistered() { return Instance.IsValid(); }
+	static bool IsRegistered() { return PinInstance().IsValid(); }
 
 	/** Makes the set's commands, one UI_COMMAND each. */
 	virtual void RegisterCommands() = 0;
@@ -96,5 +109,17 @@ protected:
 
 private:
 	/** Only observes the set; the input binding manager owns it. */
-	static inline TWeakPtr<CommandContextType> Instance;
+	static TWeakPtr<FBindingContext>& GetInstance() { return CommandsInternal::GetCommandSetReference(typeid(CommandContextType).name()); }
+
+	static TSharedPtr<CommandContextType> PinInstance()
+	{
+		const TSharedPtr<FBindingContext> Instance = GetInstance().Pin();
+		if (!Instance.IsValid())
+		{
+			return nullptr;
+		}
+		// Classes local to different sources may share a type name; never take one for the other.
+		checkf(dynamic_cast<CommandContextType*>(Instance.Get()) != nullptr, "Two command-set classes of the same name are in use");
+		return StaticCastSharedPtr<CommandContextType>(Instance);
+	}
 };
