@@ -146,7 +146,7 @@ TEST(MenuBarBuilder, APullDownKeepsItsArgumentsAndTheExtensionsCommandList)
 	EXPECT_EQ(Ext.ToolTip.ToString(), FString(TEXT("Ext tip")));
 	EXPECT_EQ(Ext.TutorialHighlightName, FName(TEXT("ExtHighlight")));
 	EXPECT_EQ(Ext.CommandList, ExtensionList);
-	EXPECT_EQ(Bar.FindPullDown(TEXT("Nowhere")), TArray<FPullDownMenuModel>::INDEX_NONE);
+	EXPECT_EQ(Bar.FindPullDown(TEXT("Nowhere")), INDEX_NONE);
 }
 
 TEST(MenuBuilder, SectionAndEntryHooks)

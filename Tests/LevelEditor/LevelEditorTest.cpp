@@ -52,7 +52,7 @@ TEST_F(LevelEditorTest, TheMainMenuBar)
 	for (const TCHAR* Hook : {TEXT("File"), TEXT("Edit"), TEXT("Window"), TEXT("Help")})
 	{
 		const int32 Index = Bar.FindPullDown(Hook);
-		ASSERT_NE(Index, TArray<FPullDownMenuModel>::INDEX_NONE);
+		ASSERT_NE(Index, INDEX_NONE);
 		EXPECT_EQ(Bar.PullDowns[Index].Label.ToString(), FString(Hook));
 		EXPECT_FALSE(Bar.PullDowns[Index].ToolTip.IsEmpty());
 	}

@@ -21,6 +21,9 @@ using ANSICHAR = char;
 using UTF8CHAR = char;
 using WIDECHAR = wchar_t;
 
+/** The index that names no element. */
+inline constexpr int32 INDEX_NONE = -1;
+
 #define TEXT_PASTE(x) u##x
 #define TEXT(x) TEXT_PASTE(x)
 

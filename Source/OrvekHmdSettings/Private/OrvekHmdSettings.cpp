@@ -117,4 +117,4 @@ void FOrvekHmdSettingsModule::OnSettingsWindowClosed(const TSharedRef<SWindow>& 
 
 #undef LOCTEXT_NAMESPACE
 
-IMPLEMENT_MODULE(FOrvekHmdSettingsModule, OrvekHmdSettings)
+IMPLEMENT_MODULE(FOrvekHmdSettingsModule, OrvekHmdSettings);

@@ -18,7 +18,6 @@ public:
 	using iterator = typename std::vector<ElementType>::iterator;
 	using const_iterator = typename std::vector<ElementType>::const_iterator;
 
-	static constexpr int32 INDEX_NONE = -1;
 
 	TArray() = default;
 	TArray(std::initializer_list<ElementType> Init) : Items(Init) {}

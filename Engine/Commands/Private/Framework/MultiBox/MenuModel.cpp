@@ -46,5 +46,5 @@ int32 FMenuBarModel::FindPullDown(FName ExtensionHook) const
 			return Index;
 		}
 	}
-	return TArray<FPullDownMenuModel>::INDEX_NONE;
+	return INDEX_NONE;
 }
