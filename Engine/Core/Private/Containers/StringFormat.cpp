@@ -10,7 +10,7 @@
 
 namespace
 {
-	struct FSpec
+	struct FDirective
 	{
 		bool bLeft = false;
 		bool bPlus = false;
@@ -31,16 +31,16 @@ namespace
 	}
 
 	// Pads Body to the field width: spaces on the left or right, or zeros after the sign.
-	void AppendPadded(FString& Out, const FSpec& Spec, std::u16string Body, bool bNumeric)
+	void AppendPadded(FString& Out, const FDirective& Directive, std::u16string Body, bool bNumeric)
 	{
-		const int32 Missing = Spec.Width - static_cast<int32>(Body.size());
+		const int32 Missing = Directive.Width - static_cast<int32>(Body.size());
 		if (Missing > 0)
 		{
-			if (Spec.bLeft)
+			if (Directive.bLeft)
 			{
 				Body.append(static_cast<SIZE_T>(Missing), u' ');
 			}
-			else if (Spec.bZero && bNumeric)
+			else if (Directive.bZero && bNumeric)
 			{
 				const SIZE_T SignLength = (!Body.empty() && (Body[0] == u'-' || Body[0] == u'+' || Body[0] == u' ')) ? 1 : 0;
 				Body.insert(SignLength, static_cast<SIZE_T>(Missing), u'0');
@@ -63,13 +63,13 @@ namespace
 		return Result;
 	}
 
-	std::u16string FormatInteger(const FSpec& Spec, bool bNegative, uint64 Magnitude)
+	std::u16string FormatInteger(const FDirective& Directive, bool bNegative, uint64 Magnitude)
 	{
-		const int Base = (Spec.Conversion == 'x' || Spec.Conversion == 'X') ? 16 : 10;
+		const int Base = (Directive.Conversion == 'x' || Directive.Conversion == 'X') ? 16 : 10;
 		char Digits[32];
 		auto Result = std::to_chars(Digits, Digits + sizeof(Digits), Magnitude, Base);
 		std::string Text(Digits, Result.ptr);
-		if (Spec.Conversion == 'X')
+		if (Directive.Conversion == 'X')
 		{
 			for (char& Character : Text)
 			{
@@ -79,26 +79,26 @@ namespace
 				}
 			}
 		}
-		if (Spec.Precision >= 0 && static_cast<int32>(Text.size()) < Spec.Precision)
+		if (Directive.Precision >= 0 && static_cast<int32>(Text.size()) < Directive.Precision)
 		{
-			Text.insert(0, static_cast<SIZE_T>(Spec.Precision) - Text.size(), '0');
+			Text.insert(0, static_cast<SIZE_T>(Directive.Precision) - Text.size(), '0');
 		}
 		if (bNegative)
 		{
 			Text.insert(0, 1, '-');
 		}
-		else if (Spec.bPlus)
+		else if (Directive.bPlus)
 		{
 			Text.insert(0, 1, '+');
 		}
-		else if (Spec.bSpace)
+		else if (Directive.bSpace)
 		{
 			Text.insert(0, 1, ' ');
 		}
 		return Widen(Text.data(), Text.data() + Text.size());
 	}
 
-	std::u16string FormatDouble(const FSpec& Spec, double Value)
+	std::u16string FormatDouble(const FDirective& Directive, double Value)
 	{
 		std::string Text;
 		if (std::isnan(Value) || std::isinf(Value))
@@ -111,26 +111,26 @@ namespace
 		}
 		else
 		{
-			const int Precision = Spec.Precision < 0 ? 6 : Spec.Precision;
-			const std::chars_format Format = Spec.Conversion == 'f'   ? std::chars_format::fixed
-				: (Spec.Conversion == 'e' || Spec.Conversion == 'E') ? std::chars_format::scientific
+			const int Precision = Directive.Precision < 0 ? 6 : Directive.Precision;
+			const std::chars_format Format = Directive.Conversion == 'f'   ? std::chars_format::fixed
+				: (Directive.Conversion == 'e' || Directive.Conversion == 'E') ? std::chars_format::scientific
 																	   : std::chars_format::general;
 			char Digits[512];
 			const auto Result = std::to_chars(Digits, Digits + sizeof(Digits), Value, Format, Precision);
 			Text.assign(Digits, Result.ptr);
 		}
-		if (!Text.empty() && Text[0] != '-' && Spec.bPlus)
+		if (!Text.empty() && Text[0] != '-' && Directive.bPlus)
 		{
 			Text.insert(0, 1, '+');
 		}
-		else if (!Text.empty() && Text[0] != '-' && Spec.bSpace)
+		else if (!Text.empty() && Text[0] != '-' && Directive.bSpace)
 		{
 			Text.insert(0, 1, ' ');
 		}
 		return Widen(Text.data(), Text.data() + Text.size());
 	}
 
-	std::u16string FormatText(const FSpec& Spec, const StringFormat::FArg& Arg)
+	std::u16string FormatText(const FDirective& Directive, const StringFormat::FArg& Arg)
 	{
 		std::u16string Text;
 		if (Arg.Kind == StringFormat::FArg::EKind::Wide)
@@ -145,22 +145,22 @@ namespace
 		{
 			Text = u"(invalid)";
 		}
-		if (Spec.Precision >= 0 && static_cast<int32>(Text.size()) > Spec.Precision)
+		if (Directive.Precision >= 0 && static_cast<int32>(Text.size()) > Directive.Precision)
 		{
-			Text.resize(static_cast<SIZE_T>(Spec.Precision));
+			Text.resize(static_cast<SIZE_T>(Directive.Precision));
 		}
 		return Text;
 	}
 
-	std::u16string FormatArgument(const FSpec& Spec, const StringFormat::FArg& Arg)
+	std::u16string FormatArgument(const FDirective& Directive, const StringFormat::FArg& Arg)
 	{
 		using EKind = StringFormat::FArg::EKind;
-		switch (Spec.Conversion)
+		switch (Directive.Conversion)
 		{
 		case 'c':
 			return std::u16string(1, static_cast<TCHAR>(Arg.Unsigned != 0 ? Arg.Unsigned : static_cast<uint64>(Arg.Signed)));
 		case 's':
-			return FormatText(Spec, Arg);
+			return FormatText(Directive, Arg);
 		case 'd':
 		case 'i':
 		case 'u':
@@ -168,18 +168,18 @@ namespace
 		case 'X':
 			if (Arg.Kind == EKind::Signed)
 			{
-				const bool bSigned = Spec.Conversion == 'd' || Spec.Conversion == 'i';
+				const bool bSigned = Directive.Conversion == 'd' || Directive.Conversion == 'i';
 				const bool bNegative = bSigned && Arg.Signed < 0;
 				const uint64 Bits = static_cast<uint64>(Arg.Signed);
-				return FormatInteger(Spec, bNegative, bNegative ? 0 - Bits : Bits);
+				return FormatInteger(Directive, bNegative, bNegative ? 0 - Bits : Bits);
 			}
 			if (Arg.Kind == EKind::Unsigned || Arg.Kind == EKind::Char)
 			{
-				return FormatInteger(Spec, false, Arg.Unsigned);
+				return FormatInteger(Directive, false, Arg.Unsigned);
 			}
-			return FormatInteger(Spec, Arg.Double < 0, static_cast<uint64>(std::fabs(Arg.Double)));
+			return FormatInteger(Directive, Arg.Double < 0, static_cast<uint64>(std::fabs(Arg.Double)));
 		default:
-			return FormatDouble(Spec, Arg.Kind == EKind::Double ? Arg.Double
+			return FormatDouble(Directive, Arg.Kind == EKind::Double ? Arg.Double
 					: Arg.Kind == EKind::Signed                ? static_cast<double>(Arg.Signed)
 																: static_cast<double>(Arg.Unsigned));
 		}
@@ -203,26 +203,26 @@ FString StringFormat::Format(const TCHAR* Fmt, const FArg* Args, int32 NumArgs)
 			Out.AppendChar(u'%');
 			continue;
 		}
-		FSpec Spec;
+		FDirective Directive;
 		for (;; ++Cursor)
 		{
-			if (*Cursor == u'-') Spec.bLeft = true;
-			else if (*Cursor == u'+') Spec.bPlus = true;
-			else if (*Cursor == u' ') Spec.bSpace = true;
-			else if (*Cursor == u'0') Spec.bZero = true;
-			else if (*Cursor == u'#') Spec.bAlternate = true;
+			if (*Cursor == u'-') Directive.bLeft = true;
+			else if (*Cursor == u'+') Directive.bPlus = true;
+			else if (*Cursor == u' ') Directive.bSpace = true;
+			else if (*Cursor == u'0') Directive.bZero = true;
+			else if (*Cursor == u'#') Directive.bAlternate = true;
 			else break;
 		}
 		for (; *Cursor >= u'0' && *Cursor <= u'9'; ++Cursor)
 		{
-			Spec.Width = Spec.Width * 10 + (*Cursor - u'0');
+			Directive.Width = Directive.Width * 10 + (*Cursor - u'0');
 		}
 		if (*Cursor == u'.')
 		{
-			Spec.Precision = 0;
+			Directive.Precision = 0;
 			for (++Cursor; *Cursor >= u'0' && *Cursor <= u'9'; ++Cursor)
 			{
-				Spec.Precision = Spec.Precision * 10 + (*Cursor - u'0');
+				Directive.Precision = Directive.Precision * 10 + (*Cursor - u'0');
 			}
 		}
 		while (*Cursor == u'l' || *Cursor == u'h' || *Cursor == u'z' || *Cursor == u'j' || *Cursor == u't')
@@ -233,14 +233,14 @@ FString StringFormat::Format(const TCHAR* Fmt, const FArg* Args, int32 NumArgs)
 		{
 			break;
 		}
-		Spec.Conversion = static_cast<char>(*Cursor);
+		Directive.Conversion = static_cast<char>(*Cursor);
 		if (NextArg >= NumArgs)
 		{
 			AppendAscii(Out, "(missing)", "(missing)" + 9);
 			continue;
 		}
-		const bool bNumeric = Spec.Conversion != 's' && Spec.Conversion != 'c';
-		AppendPadded(Out, Spec, FormatArgument(Spec, Args[NextArg++]), bNumeric);
+		const bool bNumeric = Directive.Conversion != 's' && Directive.Conversion != 'c';
+		AppendPadded(Out, Directive, FormatArgument(Directive, Args[NextArg++]), bNumeric);
 	}
 	return Out;
 }
