@@ -75,7 +75,7 @@ public:
 	 */
 	void UnloadModulesAtShutdown();
 
-	/** Names of the loaded modules, in load order. */
+	/** Names of the loaded modules, in the order their loading began. */
 	TArray<FName> GetLoadedModuleNames() const;
 
 	/**

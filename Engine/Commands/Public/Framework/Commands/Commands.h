@@ -83,7 +83,7 @@ public:
 		FInputBindingManager::Get().RemoveContextByName(LocalInstance->GetContextName());
 		CommandsChanged.Broadcast(*LocalInstance);
 		checkf(LocalInstance.IsUnique(), "The command set is still referenced elsewhere when it is unregistered");
-		// Let go while this class's library is surely loaded: the reference's last release runs its code.
+		// No reference to the destroyed set stays in the process-wide table.
 		GetInstance().Reset();
 	}
 
