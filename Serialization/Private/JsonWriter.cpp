@@ -307,13 +307,23 @@ void JsonWriter::WriteChars(const TCHAR* Units, SIZE_T Count)
 
 void JsonWriter::MakeRoom(SIZE_T Count)
 {
-	// Large enough that the stream is called rarely, small enough to stay in cache.
+	// The block starts small, for small documents, and grows to a size that
+	// calls the stream rarely yet stays in cache; then it is handed over
+	// whenever it fills.
+	constexpr SIZE_T FirstBlockUnits = 256;
 	constexpr SIZE_T BlockUnits = 32768;
-	FlushPending();
-	if (Count > PendingCapacity)
+	if (PendingCapacity >= BlockUnits)
 	{
-		PendingCapacity = std::max(Count, BlockUnits);
-		Pending = std::make_unique<TCHAR[]>(PendingCapacity);
+		FlushPending();
+	}
+	const SIZE_T Needed = PendingUnits + Count;
+	if (Needed > PendingCapacity)
+	{
+		const SIZE_T NewCapacity = std::max({Needed, PendingCapacity * 2, FirstBlockUnits});
+		std::unique_ptr<TCHAR[]> Grown = std::make_unique_for_overwrite<TCHAR[]>(NewCapacity);
+		std::copy(Pending.get(), Pending.get() + PendingUnits, Grown.get());
+		Pending = std::move(Grown);
+		PendingCapacity = NewCapacity;
 	}
 }
 

@@ -8,7 +8,7 @@ namespace
 {
 	// Blocks are aligned to their size, so any address inside one finds the
 	// block's header by masking.
-	constexpr SIZE_T BlockSize = 64 * 1024;
+	constexpr SIZE_T BlockSize = 16 * 1024;
 	constexpr SIZE_T Granularity = alignof(std::max_align_t);
 
 	/** The start of every block: how many allocations in it are live, the allocator's own hold included. */

@@ -36,6 +36,12 @@ public:
 	template <typename ObjectType, typename... ArgTypes>
 	TSharedRef<ObjectType> MakeShared(ArgTypes&&... Args)
 	{
+		// A small tree is not worth a block: its first values come from the heap.
+		if (HeapAllocations < MaxHeapAllocations)
+		{
+			++HeapAllocations;
+			return ::MakeShared<ObjectType>(std::forward<ArgTypes>(Args)...);
+		}
 		using FController = JsonTreeAllocatorInternals::TBlockReferenceController<ObjectType>;
 		static_assert(sizeof(FController) <= MaxAllocation, "too large for a block");
 		void* Memory = Allocate(sizeof(FController));
@@ -58,6 +64,7 @@ public:
 
 private:
 	static constexpr SIZE_T MaxAllocation = 1024;
+	static constexpr int32 MaxHeapAllocations = 64;
 
 	void* Allocate(SIZE_T Size);
 	void LeaveBlock();
@@ -65,6 +72,7 @@ private:
 	/** The block being filled, or null. */
 	uint8* Block = nullptr;
 	SIZE_T Used = 0;
+	int32 HeapAllocations = 0;
 };
 
 namespace JsonTreeAllocatorInternals
