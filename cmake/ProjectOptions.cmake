@@ -23,3 +23,11 @@ function(hmd_engine_library Target ApiMacro)
     RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
     LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/hmd-editor)
 endfunction()
+
+# Installed binaries find the engine libraries relative to themselves: the
+# libraries (the modules among them) beside each other, the programs in
+# ../lib/hmd-editor. The build tree keeps its own run paths.
+file(RELATIVE_PATH HMD_INSTALLED_LIBRARY_FOLDER ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR}/hmd-editor)
+if(NOT WIN32)
+  set(CMAKE_INSTALL_RPATH "$ORIGIN;$ORIGIN/${HMD_INSTALLED_LIBRARY_FOLDER}")
+endif()

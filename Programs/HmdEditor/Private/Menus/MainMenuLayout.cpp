@@ -67,7 +67,7 @@ int32 MainMenuLayout::FindTitleAt(const TArray<FCellRect>& Titles, int32 Column,
 			return Index;
 		}
 	}
-	return -1;
+	return INDEX_NONE;
 }
 
 std::u32string MainMenuLayout::GetRowText(const FMenuModel& Content, const FPullDownRow& Row, int32 InnerWidth, bool bHighlighted)
@@ -105,11 +105,11 @@ FPullDownLayout MainMenuLayout::LayoutPullDown(const FMenuModel& Content, const 
 		}
 		if (!Layout.Rows.IsEmpty())
 		{
-			Layout.Rows.Add(FPullDownRow{FPullDownRow::EKind::Separator, Section, -1});
+			Layout.Rows.Add(FPullDownRow{FPullDownRow::EKind::Separator, Section, INDEX_NONE});
 		}
 		if (SectionModel.bHasHeading && !SectionModel.Heading.IsEmpty())
 		{
-			Layout.Rows.Add(FPullDownRow{FPullDownRow::EKind::Heading, Section, -1});
+			Layout.Rows.Add(FPullDownRow{FPullDownRow::EKind::Heading, Section, INDEX_NONE});
 		}
 		for (int32 Entry = 0; Entry < SectionModel.Entries.Num(); ++Entry)
 		{
@@ -118,7 +118,7 @@ FPullDownLayout MainMenuLayout::LayoutPullDown(const FMenuModel& Content, const 
 	}
 	if (Layout.Rows.IsEmpty())
 	{
-		Layout.Rows.Add(FPullDownRow{FPullDownRow::EKind::Empty, -1, -1});
+		Layout.Rows.Add(FPullDownRow{FPullDownRow::EKind::Empty, INDEX_NONE, INDEX_NONE});
 	}
 
 	// At least as wide as the title above it.
@@ -135,8 +135,8 @@ int32 MainMenuLayout::FindRowAt(const FPullDownLayout& Layout, int32 Column, int
 	const FCellRect Inside(Layout.Frame.Column + 1, Layout.Frame.Row + 1, Layout.Frame.Columns - 2, Layout.Frame.Rows - 2);
 	if (!Inside.Contains(Column, Row))
 	{
-		return -1;
+		return INDEX_NONE;
 	}
 	const int32 Index = Row - Inside.Row;
-	return Layout.Rows.IsValidIndex(Index) ? Index : -1;
+	return Layout.Rows.IsValidIndex(Index) ? Index : INDEX_NONE;
 }

@@ -24,8 +24,8 @@ struct FPullDownRow
 	};
 
 	EKind Kind = EKind::Empty;
-	int32 Section = -1;
-	int32 Entry = -1;
+	int32 Section = INDEX_NONE;
+	int32 Entry = INDEX_NONE;
 };
 
 struct FPullDownLayout
@@ -40,7 +40,7 @@ namespace MainMenuLayout
 	/** The cells of each title on the menu row starting at (Column, Row). */
 	TArray<FCellRect> LayoutTitles(const FMenuBarModel& MenuBar, int32 Column, int32 Row);
 
-	/** The title under a cell, or -1. */
+	/** The title under a cell, or INDEX_NONE. */
 	int32 FindTitleAt(const TArray<FCellRect>& Titles, int32 Column, int32 Row);
 
 	/** The text of a pull-down row, InnerWidth cells wide. */
@@ -52,6 +52,6 @@ namespace MainMenuLayout
 	 */
 	FPullDownLayout LayoutPullDown(const FMenuModel& Content, const FCellRect& Title, const FCellRect& Bounds);
 
-	/** The row under a cell, or -1 (the frame itself is no row). */
+	/** The row under a cell, or INDEX_NONE (the frame itself is no row). */
 	int32 FindRowAt(const FPullDownLayout& Layout, int32 Column, int32 Row);
 }

@@ -48,8 +48,6 @@ public:
 	FText GetHighlightedToolTip() const;
 
 private:
-	static constexpr int32 INDEX_NONE = -1;
-
 	/** The enabled entries of the open pull-down, in order, as (section, entry). */
 	TArray<std::pair<int32, int32>> GetEnabledEntries() const;
 

@@ -123,7 +123,7 @@ FReply SMainMenuBar::OnMouseButtonDown(const FGeometry& MyGeometry, const FPoint
 	const TArray<FCellRect> Titles = LayoutTitles(MyGeometry);
 
 	const int32 Title = MainMenuLayout::FindTitleAt(Titles, Column, Row);
-	if (Title >= 0)
+	if (Title != INDEX_NONE)
 	{
 		if (MenuState.GetOpenIndex() == Title)
 		{
@@ -148,7 +148,7 @@ FReply SMainMenuBar::OnMouseButtonDown(const FGeometry& MyGeometry, const FPoint
 		return FReply::Handled();
 	}
 	const int32 RowIndex = MainMenuLayout::FindRowAt(PullDown, Column, Row);
-	if (RowIndex >= 0 && PullDown.Rows[RowIndex].Kind == FPullDownRow::EKind::Entry)
+	if (RowIndex != INDEX_NONE && PullDown.Rows[RowIndex].Kind == FPullDownRow::EKind::Entry)
 	{
 		const FPullDownRow& Entry = PullDown.Rows[RowIndex];
 		MenuState.HighlightEntry(Entry.Section, Entry.Entry);
