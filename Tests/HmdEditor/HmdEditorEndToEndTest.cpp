@@ -63,6 +63,16 @@ namespace
 		return Bytes;
 	}
 
+	/** The text with Windows line ends ("\r\n", which standard output writes there) made "\n". */
+	std::string WithUnixLineEnds(std::string Text)
+	{
+		for (SIZE_T Found = Text.find("\r\n"); Found != std::string::npos; Found = Text.find("\r\n", Found))
+		{
+			Text.erase(Found, 1);
+		}
+		return Text;
+	}
+
 	/** The first line of a screen that holds Text; empty when none does. */
 	std::string LineWith(const std::string& Screen, const std::string& Text)
 	{
@@ -140,8 +150,8 @@ namespace
 			const std::filesystem::path ErrorFile = Folder / "stderr.txt";
 			FRunResult Result;
 			Result.ExitCode = RunCommandLine(Quote(Program()) + " " + Arguments + " > " + Quote(OutputFile) + " 2> " + Quote(ErrorFile));
-			Result.Output = ReadFileBytes(OutputFile);
-			Result.Errors = ReadFileBytes(ErrorFile);
+			Result.Output = WithUnixLineEnds(ReadFileBytes(OutputFile));
+			Result.Errors = WithUnixLineEnds(ReadFileBytes(ErrorFile));
 			return Result;
 		}
 
