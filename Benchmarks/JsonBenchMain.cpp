@@ -72,7 +72,6 @@ int main(int Argc, char** Argv)
 	}
 
 	const std::vector<FBenchDocument> Documents = BenchDocuments::MakeAll();
-	const FJsonPeer* const Peers[] = {&OursPeer, &RapidJsonPeer, &NlohmannPeer};
 
 	const std::filesystem::path Folder = std::filesystem::temp_directory_path();
 	const std::string Stem = (Folder / ("hmd-json-bench-" + std::to_string(getpid()))).string();
@@ -81,7 +80,7 @@ int main(int Argc, char** Argv)
 
 	for (const FBenchDocument& Document : Documents)
 	{
-		for (const FJsonPeer* Peer : Peers)
+		for (const FJsonPeer* Peer : JsonPeers)
 		{
 			RegisterFor("Read", Document, *Peer, [Peer, &Document](benchmark::State& State) { Peer->Read(State, Document); });
 			RegisterFor("Write", Document, *Peer, [Peer, &Document](benchmark::State& State) { Peer->Write(State, Document); });
@@ -91,7 +90,7 @@ int main(int Argc, char** Argv)
 			continue;
 		}
 		FileBytes::Save(RoundTripInput.c_str(), reinterpret_cast<const uint8_t*>(Document.Utf8.data()), Document.Utf8.size());
-		for (const FJsonPeer* Peer : Peers)
+		for (const FJsonPeer* Peer : JsonPeers)
 		{
 			RegisterFor("RoundTrip", Document, *Peer, [Peer, &RoundTripInput, &RoundTripOutput](benchmark::State& State) {
 				for (auto _ : State)

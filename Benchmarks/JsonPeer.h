@@ -28,3 +28,6 @@ struct FJsonPeer
 extern const FJsonPeer OursPeer;
 extern const FJsonPeer RapidJsonPeer;
 extern const FJsonPeer NlohmannPeer;
+
+/** Every implementation measured, ours first. */
+inline const FJsonPeer* const JsonPeers[] = {&OursPeer, &RapidJsonPeer, &NlohmannPeer};

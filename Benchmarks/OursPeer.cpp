@@ -30,13 +30,22 @@ namespace
 		for (auto _ : State)
 		{
 			const TSharedPtr<FJsonObject> Object = Parse(Document.Text);
-			benchmark::DoNotOptimize(Object.Get());
+			if (!Object.IsValid())
+			{
+				State.SkipWithError("the document does not read");
+				break;
+			}
 		}
 	}
 
 	void Write(benchmark::State& State, const FBenchDocument& Document)
 	{
 		const TSharedPtr<FJsonObject> Object = Parse(Document.Text);
+		if (!Object.IsValid())
+		{
+			State.SkipWithError("the document does not read");
+			return;
+		}
 		for (auto _ : State)
 		{
 			const FString Text = Print(Object);

@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -47,7 +46,7 @@ namespace
 
 	const FJsonPeer* FindPeer(const std::string& Name)
 	{
-		for (const FJsonPeer* Peer : {&OursPeer, &RapidJsonPeer, &NlohmannPeer})
+		for (const FJsonPeer* Peer : JsonPeers)
 		{
 			if (Name == Peer->Name)
 			{
@@ -193,7 +192,11 @@ namespace ProcessRoundTrip
 
 	void MeasureAll(const std::string& SelfPath, const std::string& InputPath, int Runs)
 	{
-		std::vector<std::string> Names = {OursPeer.Name, RapidJsonPeer.Name, NlohmannPeer.Name};
+		std::vector<std::string> Names;
+		for (const FJsonPeer* Peer : JsonPeers)
+		{
+			Names.push_back(Peer->Name);
+		}
 		if (std::filesystem::exists(ProgramPath()))
 		{
 			Names.push_back(ProgramName);

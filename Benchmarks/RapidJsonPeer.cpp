@@ -54,7 +54,11 @@ namespace
 		{
 			FDocument Tree;
 			Parse(Tree, Document.Text);
-			benchmark::DoNotOptimize(Tree.HasParseError());
+			if (Tree.HasParseError())
+			{
+				State.SkipWithError("the document does not read");
+				break;
+			}
 		}
 	}
 
@@ -62,6 +66,11 @@ namespace
 	{
 		FDocument Tree;
 		Parse(Tree, Document.Text);
+		if (Tree.HasParseError())
+		{
+			State.SkipWithError("the document does not read");
+			return;
+		}
 		for (auto _ : State)
 		{
 			FBuffer Buffer;

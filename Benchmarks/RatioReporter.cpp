@@ -36,8 +36,12 @@ void FRatioReporter::Finalize()
 			continue;
 		}
 		std::fprintf(Out, "%-28s", Measure.c_str());
-		for (const FJsonPeer* Peer : {&RapidJsonPeer, &NlohmannPeer})
+		for (const FJsonPeer* Peer : JsonPeers)
 		{
+			if (Peer == &OursPeer)
+			{
+				continue;
+			}
 			const auto Theirs = ByPeer.find(Peer->Name);
 			if (Theirs == ByPeer.end() || Theirs->second.Real <= 0.0 || Theirs->second.Cpu <= 0.0)
 			{
