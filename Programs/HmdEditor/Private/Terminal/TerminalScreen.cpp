@@ -4,6 +4,7 @@
 #include "Rendering/SlateSurface.h"
 #include "Terminal/TerminalKeyDecoder.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <clocale>
 #include <csignal>

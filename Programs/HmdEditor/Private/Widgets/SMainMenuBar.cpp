@@ -10,10 +10,7 @@ void SMainMenuBar::Construct(const FArguments& InArgs)
 {
 	OnBuildMenuBar = InArgs._OnBuildMenuBar;
 	OnQuitRequested = InArgs._OnQuitRequested;
-	if (OnBuildMenuBar.IsBound())
-	{
-		MenuState.SetMenuBar(OnBuildMenuBar.Execute());
-	}
+	RebuildMenuBar();
 
 	// The content starts on the row below the titles.
 	ChildSlot.Padding(FMargin(0.0f, FCellMetrics::UnitsPerRow, 0.0f, 0.0f))[InArgs._Content.Widget];
@@ -32,28 +29,18 @@ FText SMainMenuBar::GetKeyHints() const
 	return LOCTEXT("MainKeys", "F10 menu  Alt+letter open menu  Ctrl+Q quit");
 }
 
+void SMainMenuBar::RebuildMenuBar()
+{
+	if (OnBuildMenuBar.IsBound())
+	{
+		MenuState.SetMenuBar(OnBuildMenuBar.Execute());
+	}
+}
+
 void SMainMenuBar::OpenMenu(int32 Index)
 {
-	if (OnBuildMenuBar.IsBound())
-	{
-		MenuState.SetMenuBar(OnBuildMenuBar.Execute());
-	}
+	RebuildMenuBar();
 	MenuState.Open(Index);
-}
-
-bool SMainMenuBar::OpenMenuByFirstLetter(char32_t Letter)
-{
-	if (OnBuildMenuBar.IsBound())
-	{
-		MenuState.SetMenuBar(OnBuildMenuBar.Execute());
-	}
-	return MenuState.OpenByFirstLetter(Letter);
-}
-
-void SMainMenuBar::ChooseHighlightedEntry()
-{
-	// The entry may open a modal window and run its loop before this returns.
-	MenuState.ChooseHighlighted();
 }
 
 FReply SMainMenuBar::OnKeyDown(const FGeometry& /*MyGeometry*/, const FKeyEvent& InKeyEvent)
@@ -87,7 +74,8 @@ FReply SMainMenuBar::OnKeyDown(const FGeometry& /*MyGeometry*/, const FKeyEvent&
 		}
 		if (Modifiers.bAlt && !Modifiers.bCtrl)
 		{
-			return OpenMenuByFirstLetter(Letter) ? FReply::Handled() : FReply::Unhandled();
+			RebuildMenuBar();
+			return MenuState.OpenByFirstLetter(Letter) ? FReply::Handled() : FReply::Unhandled();
 		}
 		return FReply::Unhandled();
 	}
@@ -106,7 +94,8 @@ FReply SMainMenuBar::OnKeyDown(const FGeometry& /*MyGeometry*/, const FKeyEvent&
 	}
 	else if (Key == EKeys::Enter)
 	{
-		ChooseHighlightedEntry();
+		// The entry may open a modal window and run its loop before this returns.
+		MenuState.ChooseHighlighted();
 	}
 	else if (Key == EKeys::Escape)
 	{
@@ -154,7 +143,7 @@ FReply SMainMenuBar::OnMouseButtonDown(const FGeometry& MyGeometry, const FPoint
 		MenuState.HighlightEntry(Entry.Section, Entry.Entry);
 		if (MenuState.GetHighlightedSection() == Entry.Section && MenuState.GetHighlightedEntryIndex() == Entry.Entry)
 		{
-			ChooseHighlightedEntry();
+			MenuState.ChooseHighlighted();
 		}
 	}
 	return FReply::Handled();

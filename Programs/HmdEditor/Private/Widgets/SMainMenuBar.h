@@ -48,10 +48,10 @@ protected:
 	void OnPaint(const FGeometry& AllottedGeometry, FSlateSurface& Surface) const override;
 
 private:
-	/** Opens a pull-down of a freshly built menu bar, so that extensions added since show up. */
+	/** Takes the menu bar afresh, so that extensions added or withdrawn since show up as they are now. */
+	void RebuildMenuBar();
+	/** Opens a pull-down of a freshly built menu bar. */
 	void OpenMenu(int32 Index);
-	bool OpenMenuByFirstLetter(char32_t Letter);
-	void ChooseHighlightedEntry();
 	/** The menu row's titles for the widget's geometry. */
 	TArray<FCellRect> LayoutTitles(const FGeometry& MyGeometry) const;
 
