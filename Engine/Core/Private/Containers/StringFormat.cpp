@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 namespace
 {
@@ -22,11 +23,11 @@ namespace
 		char Conversion = 0;
 	};
 
-	void AppendAscii(FString& Out, const char* Begin, const char* End)
+	void AppendAscii(FString& Out, std::string_view Text)
 	{
-		for (const char* Cursor = Begin; Cursor != End; ++Cursor)
+		for (const char Character : Text)
 		{
-			Out.AppendChar(static_cast<TCHAR>(static_cast<unsigned char>(*Cursor)));
+			Out.AppendChar(static_cast<TCHAR>(static_cast<unsigned char>(Character)));
 		}
 	}
 
@@ -236,7 +237,7 @@ FString StringFormat::Format(const TCHAR* Fmt, const FArg* Args, int32 NumArgs)
 		Directive.Conversion = static_cast<char>(*Cursor);
 		if (NextArg >= NumArgs)
 		{
-			AppendAscii(Out, "(missing)", "(missing)" + 9);
+			AppendAscii(Out, "(missing)");
 			continue;
 		}
 		const bool bNumeric = Directive.Conversion != 's' && Directive.Conversion != 'c';
