@@ -1,9 +1,6 @@
 #include "Serialization/JsonWriter.h"
 
-#include "Serialization/MemoryWriter.h"
-
-#include <cstring>
-#include <string>
+#include "JsonTextSink.h"
 
 TSharedRef<StringJsonWriter> StringJsonWriter::Create(FString* Target, int32 InitialIndent)
 {
@@ -12,16 +9,15 @@ TSharedRef<StringJsonWriter> StringJsonWriter::Create(FString* Target, int32 Ini
 }
 
 StringJsonWriter::StringJsonWriter(FString* InTarget, int32 InitialIndent)
-	: JsonWriter(nullptr, InitialIndent), Target(InTarget)
+	: JsonWriter(nullptr, InitialIndent), Sink(std::make_unique<FJsonTextSink>()), Target(InTarget)
 {
-	// The stream appends to this writer's own buffer, which exists only now.
-	Stream = new FMemoryWriter(Bytes);
+	Stream = Sink.get();
 }
 
 StringJsonWriter::~StringJsonWriter()
 {
 	check(this->Stream->Close());
-	delete Stream;
+	Sink.reset();
 	// Nothing is left for the base writer to hand over.
 	Stream = nullptr;
 }
@@ -29,12 +25,6 @@ StringJsonWriter::~StringJsonWriter()
 bool StringJsonWriter::Finish()
 {
 	const bool bComplete = JsonWriter::Finish();
-	std::u16string Text(static_cast<SIZE_T>(Bytes.Num()) / sizeof(TCHAR), u'\0');
-	if (!Text.empty())
-	{
-		std::memcpy(Text.data(), Bytes.GetData(), Text.size() * sizeof(TCHAR));
-	}
-	std::erase(Text, u'\0');
-	*Target = FString(std::move(Text));
+	*Target = Sink->ToText();
 	return bComplete;
 }

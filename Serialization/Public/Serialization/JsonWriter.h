@@ -17,6 +17,8 @@
 #include <cstddef>
 #include <memory>
 
+class FJsonTextSink;
+
 class JsonWriter
 {
 public:
@@ -132,6 +134,7 @@ public:
 private:
 	StringJsonWriter(FString* InTarget, int32 InitialIndent);
 
-	TArray<uint8> Bytes;
+	/** The writer's own stream, which collects the text. */
+	std::unique_ptr<FJsonTextSink> Sink;
 	FString* Target;
 };

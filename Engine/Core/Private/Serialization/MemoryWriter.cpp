@@ -18,7 +18,7 @@ void FMemoryWriter::Serialize(void* Data, int64 Num)
 	const int64 End = Offset + Num;
 	if (End > MaxSize)
 	{
-		UE_LOG(LogSerialization, Fatal, TEXT("FMemoryWriter does not support data larger than 2GB. Archive name: %s."), *GetArchiveName());
+		FailBeyondMaxSize(GetArchiveName());
 	}
 	const uint8* Source = static_cast<const uint8*>(Data);
 	if (Offset == Bytes.Num())
@@ -35,6 +35,11 @@ void FMemoryWriter::Serialize(void* Data, int64 Num)
 		std::memcpy(Bytes.GetData() + Offset, Source, static_cast<SIZE_T>(Num));
 	}
 	Offset = End;
+}
+
+void FMemoryWriter::FailBeyondMaxSize(const FString& ArchiveName)
+{
+	UE_LOG(LogSerialization, Fatal, TEXT("FMemoryWriter does not support data larger than 2GB. Archive name: %s."), *ArchiveName);
 }
 
 void FMemoryWriter::Seek(int64 InPos)

@@ -28,6 +28,9 @@ public:
 	void Seek(int64 InPos) override;
 	FString GetArchiveName() const override;
 
+	/** Stops the program with the message for a memory sink, named ArchiveName, grown beyond MaxSize. */
+	static void FailBeyondMaxSize(const FString& ArchiveName);
+
 private:
 	TArray<uint8>& Bytes;
 	int64 Offset;
