@@ -3,6 +3,8 @@
 #include "JsonNumberText.h"
 #include "Serialization/BufferReader.h"
 
+#include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace
@@ -127,6 +129,24 @@ inline void JsonReader::CountUnit(TCHAR Unit)
 	{
 		++Ch;
 	}
+}
+
+inline int64 JsonReader::UnitsLeft() const
+{
+	return Stream->GetRemainingSize() / static_cast<int64>(sizeof(TCHAR));
+}
+
+inline TCHAR JsonReader::PeekUnit(int64 Offset) const
+{
+	TCHAR Unit;
+	std::memcpy(&Unit, Stream->GetRemainingData() + Offset * static_cast<int64>(sizeof(TCHAR)), sizeof(Unit));
+	return Unit;
+}
+
+inline void JsonReader::TakeUnits(int64 Count)
+{
+	Stream->Seek(Stream->Tell() + Count * static_cast<int64>(sizeof(TCHAR)));
+	Ch += static_cast<uint32>(Count);
 }
 
 const FString& JsonReader::CurrentIdentifier() const
@@ -417,32 +437,37 @@ bool JsonReader::ScanWord(TCHAR First)
 
 bool JsonReader::ScanNumber(TCHAR First)
 {
+	// The units after the first are looked at in place and taken all at once.
 	NumberText.clear();
+	const int64 Available = UnitsLeft();
+	int64 Taken = 0;
 	int32 State = 0;
 	TCHAR Unit = First;
 	for (bool bFirst = true;; bFirst = false)
 	{
-		if (AtEnd())
+		if (Taken == Available)
 		{
+			TakeUnits(Taken);
 			return RecordError(TEXT("Number Token Abruptly Ended."));
 		}
 		if (!bFirst)
 		{
-			Unit = ReadUnit();
+			Unit = PeekUnit(Taken);
 			if (!IsNumberUnit(Unit))
 			{
-				PushBack();
 				break;
 			}
-			++Ch;
+			++Taken;
 		}
 		State = NumberTransitions[State][NumberColumn(Unit)];
 		if (State < 0)
 		{
+			TakeUnits(Taken);
 			return RecordError(TEXT("Poorly formed Json Number Token."));
 		}
 		NumberText.push_back(static_cast<char>(Unit));
 	}
+	TakeUnits(Taken);
 	if (!IsAcceptingNumberState(State))
 	{
 		return RecordError(TEXT("Poorly formed Json Number Token."));
@@ -451,11 +476,38 @@ bool JsonReader::ScanNumber(TCHAR First)
 	return true;
 }
 
+void JsonReader::ScanPlainRun()
+{
+	const int64 Available = UnitsLeft();
+	int64 Run = 0;
+	while (Run < Available)
+	{
+		const TCHAR Unit = PeekUnit(Run);
+		if (Unit == u'"' || Unit == u'\\' || Unit == 0)
+		{
+			break;
+		}
+		++Run;
+	}
+	// Copied through a small buffer, since the stream's bytes need not be aligned for code units.
+	constexpr int64 ChunkUnits = 256;
+	TCHAR Chunk[ChunkUnits];
+	for (int64 Done = 0; Done < Run;)
+	{
+		const int64 Count = std::min(ChunkUnits, Run - Done);
+		std::memcpy(Chunk, Stream->GetRemainingData() + Done * static_cast<int64>(sizeof(TCHAR)), static_cast<SIZE_T>(Count) * sizeof(TCHAR));
+		ScannedText.AppendChars(Chunk, static_cast<int32>(Count));
+		Done += Count;
+	}
+	TakeUnits(Run);
+}
+
 bool JsonReader::ScanString()
 {
 	ScannedText.Empty();
 	for (;;)
 	{
+		ScanPlainRun();
 		if (AtEnd())
 		{
 			return RecordError(TEXT("String Token Abruptly Ended."));

@@ -286,3 +286,35 @@ TEST(JsonReaderDeathTest, TokenAccessorsCheckTheCurrentToken)
 	EXPECT_DEATH(AfterOpening()->NumberToken(), "CurrentToken == EJsonToken::Number");
 	EXPECT_DEATH(AfterOpening()->BoolToken(), "\\(CurrentToken == EJsonToken::True\\) \\|\\| \\(CurrentToken == EJsonToken::False\\)");
 }
+
+TEST(JsonReader, CountsPositionsThroughLongStringsAndNumbers)
+{
+	// Strings and numbers are scanned as whole runs of units; errors after
+	// such runs still report exactly how many units were consumed.
+	const std::u16string Run(300, u'x');
+	const std::u16string Digits(300, u'7');
+	struct FCase { std::u16string Text; const TCHAR* Error; };
+	const FCase Cases[] = {
+		{u"[\"" + Run, TEXT("String Token Abruptly Ended. Line: 1 Ch: 302")},
+		{u"[\"" + Run + u"\\", TEXT("String Token Abruptly Ended. Line: 1 Ch: 303")},
+		{u"[\"" + Run + u"\\q\"]", TEXT("Bad Json escaped char. Line: 1 Ch: 304")},
+		{u"[\"" + Run + u"\n" + Run + u"\" 2]", TEXT("Comma token expected, but not found. Line: 1 Ch: 606")},
+		{std::u16string(u"[\"a\0b", 5) + Run + u"\", 1 2]", TEXT("Comma token expected, but not found. Line: 1 Ch: 311")},
+		{u"[" + Digits, TEXT("Number Token Abruptly Ended. Line: 1 Ch: 301")},
+		{u"[" + Digits + u"-1]", TEXT("Poorly formed Json Number Token. Line: 1 Ch: 302")},
+		{u"[" + Digits + u".]", TEXT("Poorly formed Json Number Token. Line: 1 Ch: 302")},
+		{u"[" + Digits + u" 2]", TEXT("Comma token expected, but not found. Line: 1 Ch: 303")},
+	};
+	for (const FCase& Case : Cases)
+	{
+		EXPECT_EQ(ReadError(Case.Text), FString(Case.Error)) << StringConv::ToUtf8(Case.Text.substr(0, 8));
+	}
+}
+
+TEST(JsonReader, KeepsEveryUnitOfLongStringsAroundEscapesAndNuls)
+{
+	const std::u16string Run(1000, u'\u00e9');
+	const TSharedPtr<FJsonValue> Value = ReadOnlyElement(u"[\"" + Run + u"\\n" + std::u16string(u"a\0b", 3) + Run + u"\"]");
+	ASSERT_TRUE(Value.IsValid());
+	EXPECT_EQ(Value->AsString(), FString(Run + u"\nab" + Run));
+}

@@ -64,6 +64,13 @@ private:
 	void PushBack();
 	/** Counts a unit read outside a string: a line feed starts a new line. */
 	void CountUnit(TCHAR Unit);
+	/** How many whole units are left to read, and the one Offset units past the position, without reading them. */
+	int64 UnitsLeft() const;
+	TCHAR PeekUnit(int64 Offset) const;
+	/** Reads Count units that were peeked at, counting them as Count characters. */
+	void TakeUnits(int64 Count);
+	/** Appends the units up to the next quotation mark, backslash or NUL to ScannedText; they need no decoding. */
+	void ScanPlainRun();
 
 	FJsonScopeStack OpenScopes;
 	EJsonToken CurrentToken = EJsonToken::None;

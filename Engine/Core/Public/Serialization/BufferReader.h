@@ -38,6 +38,10 @@ public:
 	}
 	FString GetArchiveName() const override { return FString(TEXT("FBufferReader")); }
 
+	/** The bytes from the position to the end, for a caller that scans them in place and then seeks past what it took. */
+	const uint8* GetRemainingData() const { return ReaderData + ReaderPos; }
+	int64 GetRemainingSize() const { return ReaderSize - ReaderPos; }
+
 private:
 	const uint8* ReaderData;
 	int64 ReaderPos = 0;
