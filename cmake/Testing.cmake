@@ -2,6 +2,7 @@ if(CMAKE_CROSSCOMPILING)
   # No GoogleTest binaries exist for the target: build it from Debian's
   # source package with the cross compiler.
   include(${CMAKE_CURRENT_LIST_DIR}/GoogleTestFromSource.cmake)
+  include(${CMAKE_CURRENT_LIST_DIR}/WineTests.cmake)
 else()
   find_package(GTest REQUIRED)
 endif()
