@@ -87,7 +87,10 @@ void SWindow::OnPaint(const FGeometry& AllottedGeometry, FSlateSurface& Surface)
 		// The title stops short of the close button and the corner.
 		const int32 TitleEnd = Cells.GetRight() - BorderCells - (ShowsCloseButton() ? SWindowCloseButton::Columns : 0);
 		Surface.PushClip(FCellRect(Cells.Column + BorderCells, Cells.Row, TitleEnd - Cells.Column - BorderCells, 1));
-		Surface.DrawText(Cells.Column + TitleColumnOffset - 1, Cells.Row, U" " + CodePointString::FromText(GetTitle().ToString()) + U" ");
+		std::u32string TitleText = CodePointString::FromText(GetTitle().ToString());
+		TitleText.insert(TitleText.begin(), U' ');
+		TitleText.push_back(U' ');
+		Surface.DrawText(Cells.Column + TitleColumnOffset - 1, Cells.Row, TitleText);
 		Surface.PopClip();
 	}
 	PaintChildren(AllottedGeometry, Surface);
