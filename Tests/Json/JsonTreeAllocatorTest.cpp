@@ -47,3 +47,33 @@ TEST(JsonTreeAllocator, WeakPointersSeeTheValueGo)
 	Value.Reset();
 	EXPECT_FALSE(Weak.Pin().IsValid());
 }
+
+TEST(JsonTreeAllocator, ValuesHeldApartSurviveTreesOfEverySize)
+{
+	// From a few heap-made values to enough blocks to fill several large regions.
+	for (const int32 Count : {10, 5000, 400000})
+	{
+		TArray<TSharedPtr<FJsonValue>> Kept;
+		{
+			FJsonTreeAllocator Allocator;
+			TArray<TSharedPtr<FJsonValue>> Items;
+			for (int32 Index = 0; Index < Count; ++Index)
+			{
+				Items.Add(Allocator.MakeShared<FJsonValueNumber>(Index));
+			}
+			for (int32 Index = 0; Index < Count; Index += 997)
+			{
+				Kept.Add(Items[Index]);
+			}
+		}
+		for (int32 Index = 0; Index < Kept.Num(); ++Index)
+		{
+			EXPECT_EQ(Kept[Index]->AsNumber(), Index * 997.0) << Count;
+		}
+		// Released newest first, so that the oldest blocks and regions go last.
+		while (!Kept.IsEmpty())
+		{
+			Kept.Pop();
+		}
+	}
+}

@@ -1,6 +1,8 @@
 // FJsonTreeAllocator: makes the shared values of one JSON tree in large
 // blocks of memory instead of one heap allocation each. A tree of millions
-// of values is then made, and released, many times faster.
+// of values is then made, and released, many times faster. Past its first
+// blocks, a large tree's blocks are carved out of 2 MB regions that the
+// system can back with large pages, which saves most of the page faults.
 //
 // The values are ordinary shared values: each lives as long as something
 // refers to it, and a block goes back to the heap once every value in it is
@@ -67,12 +69,20 @@ private:
 	static constexpr int32 MaxHeapAllocations = 64;
 
 	void* Allocate(SIZE_T Size);
+	/** Makes the next block the one being filled: from the heap while the tree is small, then from a large region. */
+	void StartBlock();
 	void LeaveBlock();
+	void LeaveRegion();
 
 	/** The block being filled, or null. */
 	uint8* Block = nullptr;
 	SIZE_T Used = 0;
 	int32 HeapAllocations = 0;
+	int32 HeapBlocks = 0;
+	/** The region whose blocks are handed out, or null; the allocator holds it until it moves on. */
+	uint8* Region = nullptr;
+	/** How many blocks of the region are handed out. */
+	SIZE_T RegionBlocks = 0;
 };
 
 namespace JsonTreeAllocatorInternals
