@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <string>
 
 FJsonTextSink::FJsonTextSink()
 {
@@ -50,10 +51,20 @@ FString FJsonTextSink::GetArchiveName() const
 	return FString(TEXT("FMemoryWriter"));
 }
 
-std::u16string_view FJsonTextSink::View()
+FString FJsonTextSink::ToText() const
 {
-	TCHAR* const Begin = Units;
-	TCHAR* const End = std::remove(Begin, Begin + NumUnits, u'\0');
-	NumUnits = End - Begin;
-	return std::u16string_view(Begin, static_cast<SIZE_T>(NumUnits));
+	const TCHAR* const Begin = Units;
+	const TCHAR* const End = Begin + NumUnits;
+	const TCHAR* const FirstNul = std::find(Begin, End, u'\0');
+	std::u16string Text;
+	Text.reserve(static_cast<SIZE_T>(NumUnits));
+	Text.append(Begin, static_cast<SIZE_T>(FirstNul - Begin));
+	for (const TCHAR* Unit = FirstNul; Unit < End; ++Unit)
+	{
+		if (*Unit != u'\0')
+		{
+			Text.push_back(*Unit);
+		}
+	}
+	return FString(std::move(Text));
 }

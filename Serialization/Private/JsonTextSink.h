@@ -9,8 +9,6 @@
 #include "Containers/UnrealString.h"
 #include "Serialization/Archive.h"
 
-#include <string_view>
-
 class FJsonTextSink final : public FArchive
 {
 public:
@@ -23,11 +21,8 @@ public:
 	int64 TotalSize() override { return Tell(); }
 	FString GetArchiveName() const override;
 
-	/**
-	 * The text written so far, without its NUL units, which are dropped from
-	 * the block itself. The view is valid until the next write.
-	 */
-	std::u16string_view View();
+	/** The text written so far, without its NUL units. */
+	FString ToText() const;
 
 private:
 	TCHAR* Units = nullptr;

@@ -24,15 +24,7 @@ StringJsonWriter::~StringJsonWriter()
 
 bool StringJsonWriter::Finish()
 {
-	std::u16string_view Text;
-	const bool bComplete = FinishInPlace(Text);
-	*Target = FString(Text);
-	return bComplete;
-}
-
-bool StringJsonWriter::FinishInPlace(std::u16string_view& OutText)
-{
 	const bool bComplete = JsonWriter::Finish();
-	OutText = Sink->View();
+	*Target = Sink->ToText();
 	return bComplete;
 }

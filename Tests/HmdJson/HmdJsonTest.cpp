@@ -122,6 +122,29 @@ TEST(HmdJson, FormatsEveryInputEncodingToTheSavedBytes)
 	}
 }
 
+TEST(HmdJson, ALargeDocumentIsUtf16WhereverItsFirstWideCharacterComes)
+{
+	// The output is written as it is formatted, in blocks of tens of thousands of
+	// characters: a wide character after many blocks still makes all of it UTF-16.
+	struct FCase { const char* Name; std::string Before; std::string After; };
+	const std::string Long(200000, 'a');
+	const FCase Cases[] = {
+		{"first", "", Long},
+		{"in the middle", Long, Long},
+		{"last", Long, ""},
+	};
+	for (const FCase& Case : Cases)
+	{
+		const FRun Run = Format("{\"k\":\"" + Case.Before + "\xC3\xA9" + Case.After + "\"}");
+		EXPECT_EQ(Run.ExitCode, 0) << Case.Name;
+		EXPECT_EQ(Run.Out, Utf16LeWithMark("{\r\n\t\"k\": \"" + Case.Before, u'\u00e9', Case.After + "\"\r\n}")) << Case.Name;
+	}
+
+	const FRun Ascii = Format("{\"k\":\"" + Long + "\"}");
+	EXPECT_EQ(Ascii.ExitCode, 0);
+	EXPECT_EQ(Ascii.Out, "{\r\n\t\"k\": \"" + Long + "\"\r\n}");
+}
+
 TEST(HmdJson, ReportsWhyTheSettingsModuleWouldNotLoadTheFile)
 {
 	struct FCase { std::string Input; std::string Error; };

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <string_view>
 
 using JsonTest::CrLfLines;
 
@@ -240,28 +239,6 @@ TEST(JsonWriter, FinishReportsAnIncompleteDocumentAndStillDelivers)
 	const TSharedRef<StringJsonWriter> BareWriter = StringJsonWriter::Create(&Bare);
 	BareWriter->PutValue(true);
 	EXPECT_FALSE(BareWriter->Finish());
-}
-
-TEST(JsonWriter, FinishInPlaceViewsWhatFinishWouldDeliverAndLeavesTheTargetAlone)
-{
-	FString Target(TEXT("kept"));
-	const TSharedRef<StringJsonWriter> Writer = StringJsonWriter::Create(&Target);
-	std::u16string_view Text;
-	EXPECT_TRUE(Writer->FinishInPlace(Text));
-	EXPECT_TRUE(Text.empty());
-
-	Writer->OpenObject();
-	Writer->PutField(TEXT("a"), TEXT("x"));
-	EXPECT_FALSE(Writer->FinishInPlace(Text));
-	EXPECT_EQ(Text, std::u16string_view(u"{\r\n\t\"a\": \"x\""));
-
-	// Writing on after a look in place continues the same text.
-	Writer->CloseObject();
-	EXPECT_TRUE(Writer->FinishInPlace(Text));
-	EXPECT_EQ(Text, std::u16string_view(u"{\r\n\t\"a\": \"x\"\r\n}"));
-	EXPECT_EQ(Target, FString(TEXT("kept")));
-	EXPECT_TRUE(Writer->Finish());
-	EXPECT_EQ(Target, FString(Text));
 }
 
 TEST(JsonWriter, WriteObjectWithoutFinishLeavesTheTargetAlone)

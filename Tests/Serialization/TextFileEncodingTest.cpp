@@ -42,43 +42,6 @@ TEST(TextFileEncoding, EncodesAsciiAsBytesAndAnythingElseAsUtf16WithItsMark)
 	}
 }
 
-TEST(TextFileEncoding, EncodesInPiecesToTheSameBytes)
-{
-	// Texts around the size of one piece, all ASCII or with one wide unit at either end.
-	const std::u16string Ascii(20000, u'a');
-	const std::u16string Texts[] = {
-		u"", u"{}", Ascii.substr(0, 8191), Ascii.substr(0, 8192), Ascii.substr(0, 8193), Ascii,
-		u"\u00e9" + Ascii.substr(0, 8191), Ascii.substr(0, 8192) + u"\u00e9", u"\u00e9" + Ascii,
-	};
-	for (const std::u16string& Text : Texts)
-	{
-		TArray<uint8> Pieces;
-		int32 NumPieces = 0;
-		const bool bTaken = FTextFileEncoding::EncodeTo(Text, [&](const uint8* Piece, SIZE_T Size)
-		{
-			EXPECT_GT(Size, 0u);
-			Pieces.Append(Piece, static_cast<int32>(Size));
-			++NumPieces;
-			return true;
-		});
-		EXPECT_TRUE(bTaken);
-		EXPECT_EQ(Pieces, FTextFileEncoding::Encode(FString(Text))) << Text.size();
-		EXPECT_LE(NumPieces, static_cast<int32>(Text.size() / 8192 + 1));
-	}
-}
-
-TEST(TextFileEncoding, EncodingInPiecesStopsAtTheFirstRefusal)
-{
-	int32 NumPieces = 0;
-	const bool bTaken = FTextFileEncoding::EncodeTo(std::u16string(30000, u'a'), [&](const uint8*, SIZE_T)
-	{
-		++NumPieces;
-		return false;
-	});
-	EXPECT_FALSE(bTaken);
-	EXPECT_EQ(NumPieces, 1);
-}
-
 TEST(TextFileEncoding, DecodesMarksUtf8AndSingleBytes)
 {
 	struct FCase { TArray<uint8> Data; std::u16string Text; };

@@ -2,16 +2,15 @@
 
 #include "Containers/StringConv.h"
 #include "ExitCodes.h"
+#include "FormattedOutput.h"
 #include "HAL/FileManager.h"
 #include "Misc/TextFileEncoding.h"
 #include "Serialization/JsonReader.h"
 #include "Serialization/JsonSerializer.h"
 #include "Serialization/JsonWriter.h"
-#include "StandardOutput.h"
 
 #include <cstdio>
 #include <string>
-#include <string_view>
 #include <utility>
 
 namespace
@@ -66,16 +65,12 @@ int FormatCommand::Run(const FString& InputPath)
 		return Status;
 	}
 
-	// The text is encoded straight from the writer's block, a piece at a time.
-	FString Unused;
-	const TSharedRef<StringJsonWriter> Writer = StringJsonWriter::Create(&Unused, 0);
-	JsonSerializer::WriteObject(Object.ToSharedRef(), Writer, false);
-	std::u16string_view Text;
-	Writer->FinishInPlace(Text);
+	// The text goes out as the writer hands it over, in blocks.
+	FFormattedOutput Output;
+	JsonSerializer::WriteObject(Object.ToSharedRef(), MakeShared<JsonWriter>(&Output, 0));
 	KeepUntilExit(std::move(Object));
 
-	const auto WritePiece = [](const uint8* Bytes, SIZE_T Size) { return StandardOutput::WriteBytes(Bytes, static_cast<int64>(Size)); };
-	if (!FTextFileEncoding::EncodeTo(Text, WritePiece))
+	if (!Output.Finish())
 	{
 		PrintErrorLine(FString(TEXT("hmd-json: could not write to standard output")));
 		return HmdJsonExit::UsageOrIo;

@@ -16,7 +16,6 @@
 
 #include <cstddef>
 #include <memory>
-#include <string_view>
 
 class FJsonTextSink;
 
@@ -131,12 +130,6 @@ public:
 
 	/** Delivers the whole text written so far to the target string, then gives the base result. May be called again. */
 	bool Finish() override;
-	/**
-	 * As Finish, but leaves the text where the writer collected it instead of
-	 * copying it to the target: OutText views it until the writer is written
-	 * to again or destroyed. For large documents that go straight on to a file.
-	 */
-	bool FinishInPlace(std::u16string_view& OutText);
 
 private:
 	StringJsonWriter(FString* InTarget, int32 InitialIndent);

@@ -12,12 +12,6 @@ namespace
 {
 	constexpr TCHAR ReplacementCharacter = 0xFFFD;
 
-	/** Whether every unit is below 128, so that the file takes one byte per character. */
-	bool IsSingleByte(std::u16string_view Units)
-	{
-		return std::all_of(Units.begin(), Units.end(), [](TCHAR Unit) { return Unit < 0x80; });
-	}
-
 	/** One character per byte. */
 	FString Widen(const uint8* Bytes, int64 Size)
 	{
@@ -144,48 +138,26 @@ namespace
 TArray<uint8> FTextFileEncoding::Encode(const FString& Text)
 {
 	const std::u16string_view Units = Text.View();
-	const bool bSingleByte = IsSingleByte(Units);
-	const SIZE_T Limit = bSingleByte ? static_cast<SIZE_T>(std::numeric_limits<int32>::max()) : static_cast<SIZE_T>(std::numeric_limits<int32>::max() - 2) / 2;
-	checkf(Units.size() <= Limit, "text too large for one file buffer");
 	TArray<uint8> Bytes;
-	Bytes.Reserve(static_cast<int32>(bSingleByte ? Units.size() : 2 + Units.size() * 2));
-	EncodeTo(Units, [&Bytes](const uint8* Piece, SIZE_T Size)
+	if (std::all_of(Units.begin(), Units.end(), [](TCHAR Unit) { return Unit < 0x80; }))
 	{
-		Bytes.Append(Piece, static_cast<int32>(Size));
-		return true;
-	});
-	return Bytes;
-}
+		checkf(Units.size() <= static_cast<SIZE_T>(std::numeric_limits<int32>::max()), "text too large for one file buffer");
+		Bytes.SetNum(static_cast<int32>(Units.size()));
+		std::transform(Units.begin(), Units.end(), Bytes.begin(), [](TCHAR Unit) { return static_cast<uint8>(Unit); });
+		return Bytes;
+	}
 
-bool FTextFileEncoding::EncodeTo(std::u16string_view Units, const std::function<bool(const uint8* Bytes, SIZE_T Size)>& Sink)
-{
-	constexpr SIZE_T PieceUnits = 8192;
-	uint8 Piece[2 + PieceUnits * 2];
-	const bool bSingleByte = IsSingleByte(Units);
-	SIZE_T Used = 0;
-	if (!bSingleByte)
+	checkf(Units.size() <= static_cast<SIZE_T>(std::numeric_limits<int32>::max() - 2) / 2, "text too large for one file buffer");
+	Bytes.SetNum(static_cast<int32>(2 + Units.size() * 2));
+	uint8* Out = Bytes.GetData();
+	*Out++ = 0xFF;
+	*Out++ = 0xFE;
+	for (const TCHAR Unit : Units)
 	{
-		Piece[Used++] = 0xFF;
-		Piece[Used++] = 0xFE;
+		*Out++ = static_cast<uint8>(Unit & 0xFF);
+		*Out++ = static_cast<uint8>(Unit >> 8);
 	}
-	for (SIZE_T First = 0; First < Units.size(); First += PieceUnits)
-	{
-		const std::u16string_view Run = Units.substr(First, PieceUnits);
-		for (const TCHAR Unit : Run)
-		{
-			Piece[Used++] = static_cast<uint8>(Unit & 0xFF);
-			if (!bSingleByte)
-			{
-				Piece[Used++] = static_cast<uint8>(Unit >> 8);
-			}
-		}
-		if (!Sink(Piece, Used))
-		{
-			return false;
-		}
-		Used = 0;
-	}
-	return Used == 0 || Sink(Piece, Used);
+	return Bytes;
 }
 
 FString FTextFileEncoding::Decode(const uint8* Bytes, int64 Size)

@@ -11,19 +11,10 @@
 #include "Containers/Array.h"
 #include "Containers/UnrealString.h"
 
-#include <functional>
-#include <string_view>
-
 struct CORE_API FTextFileEncoding
 {
 	/** The file bytes for Text. */
 	static TArray<uint8> Encode(const FString& Text);
-	/**
-	 * The same bytes for Units, handed to Sink in pieces of a few KB instead
-	 * of one buffer, so that a large text is not held twice. Stops at the
-	 * first piece Sink refuses; true when Sink took every piece.
-	 */
-	static bool EncodeTo(std::u16string_view Units, const std::function<bool(const uint8* Bytes, SIZE_T Size)>& Sink);
 
 	/**
 	 * The text of a file's Size bytes. In UTF-16 a final odd byte, which
