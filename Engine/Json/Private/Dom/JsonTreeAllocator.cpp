@@ -10,7 +10,7 @@ namespace
 	// Blocks are aligned to their size, so any address inside one finds the
 	// block's header by masking.
 	constexpr SIZE_T BlockSize = 16 * 1024;
-	constexpr SIZE_T Granularity = alignof(std::max_align_t);
+	constexpr SIZE_T Granularity = FJsonTreeAllocator::Alignment;
 	/** A tree's first blocks come from the heap; the blocks after them are carved out of large regions. */
 	constexpr int32 MaxHeapBlocks = 16;
 	constexpr SIZE_T BlocksPerRegion = FPlatformMemory::LargeRegionSize / BlockSize;

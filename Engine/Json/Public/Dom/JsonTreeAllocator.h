@@ -46,6 +46,7 @@ public:
 		}
 		using FController = JsonTreeAllocatorInternals::TBlockReferenceController<ObjectType>;
 		static_assert(sizeof(FController) <= MaxAllocation, "too large for a block");
+		static_assert(alignof(FController) <= Alignment, "aligned more strictly than a block's allocations");
 		void* Memory = Allocate(sizeof(FController));
 		FController* Controller = nullptr;
 		try
@@ -63,6 +64,9 @@ public:
 
 	/** Gives back memory that Allocate handed out; the block goes once nothing in it is used. */
 	static void Free(void* Memory);
+
+	/** The alignment of every allocation: values hold pointers and numbers, nothing aligned more strictly. */
+	static constexpr SIZE_T Alignment = alignof(void*);
 
 private:
 	static constexpr SIZE_T MaxAllocation = 1024;
