@@ -1,5 +1,7 @@
 #include "Containers/StringConv.h"
 
+#include <cstring>
+
 namespace
 {
 	constexpr char32_t ReplacementCharacter = 0xFFFD;
@@ -142,6 +144,61 @@ FString StringConv::FromUtf8(std::string_view Bytes)
 		Index += Length;
 	}
 	return FString(std::move(Out));
+}
+
+bool StringConv::TryFromUtf8(std::string_view Bytes, FString& OutText)
+{
+	std::u16string Out;
+	Out.reserve(Bytes.size());
+	// Units are gathered in a small buffer, so the output is written once,
+	// without clearing it first; runs of ASCII, the bulk of most files, are
+	// widened eight bytes at a time.
+	constexpr SIZE_T ChunkUnits = 4096;
+	char16_t Chunk[ChunkUnits];
+	SIZE_T Used = 0;
+	SIZE_T Index = 0;
+	while (Index < Bytes.size())
+	{
+		if (Used + 8 > ChunkUnits)
+		{
+			Out.append(Chunk, Used);
+			Used = 0;
+		}
+		if (Index + 8 <= Bytes.size())
+		{
+			uint64 Eight = 0;
+			std::memcpy(&Eight, Bytes.data() + Index, sizeof(Eight));
+			if ((Eight & 0x8080808080808080ull) == 0)
+			{
+				for (SIZE_T Offset = 0; Offset < 8; ++Offset)
+				{
+					Chunk[Used + Offset] = static_cast<char16_t>(static_cast<unsigned char>(Bytes[Index + Offset]));
+				}
+				Used += 8;
+				Index += 8;
+				continue;
+			}
+		}
+		char32_t CodePoint = 0;
+		const SIZE_T Length = DecodeUtf8(Bytes, Index, true, CodePoint);
+		if (Length == 0)
+		{
+			return false;
+		}
+		if (CodePoint >= 0x10000)
+		{
+			Chunk[Used++] = static_cast<char16_t>(0xD800 + ((CodePoint - 0x10000) >> 10));
+			Chunk[Used++] = static_cast<char16_t>(0xDC00 + ((CodePoint - 0x10000) & 0x3FF));
+		}
+		else
+		{
+			Chunk[Used++] = static_cast<char16_t>(CodePoint);
+		}
+		Index += Length;
+	}
+	Out.append(Chunk, Used);
+	OutText = FString(std::move(Out));
+	return true;
 }
 
 bool StringConv::IsValidUtf8(std::string_view Bytes)

@@ -24,6 +24,13 @@ namespace StringConv
 	 */
 	CORE_API FString FromUtf8(std::string_view Bytes);
 
+	/**
+	 * Decodes well-formed UTF-8 (no encoded surrogates, no overlong forms,
+	 * nothing beyond U+10FFFF) into OutText; false, with OutText untouched,
+	 * at the first ill-formed sequence.
+	 */
+	CORE_API bool TryFromUtf8(std::string_view Bytes, FString& OutText);
+
 	/** True when Bytes is well-formed UTF-8 (no encoded surrogates, no overlong forms). */
 	CORE_API bool IsValidUtf8(std::string_view Bytes);
 
