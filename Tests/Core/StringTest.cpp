@@ -39,7 +39,8 @@ TEST(String, PrintfIgnoresADecimalCommaLocale)
 {
 	const char* Previous = std::setlocale(LC_ALL, nullptr);
 	const std::string Saved = Previous ? Previous : "C";
-	if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr && std::setlocale(LC_ALL, "fr_FR.UTF-8") == nullptr)
+	// POSIX and Windows name the German locale differently.
+	if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr && std::setlocale(LC_ALL, "German_Germany.1252") == nullptr)
 	{
 		GTEST_SKIP() << "no decimal-comma locale installed";
 	}
