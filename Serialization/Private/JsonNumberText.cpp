@@ -52,11 +52,87 @@ namespace
 		}
 		return Order;
 	}
+
+	/**
+	 * The common short numbers without the general conversion: with at most
+	 * 15 significant digits and a decimal exponent of at most 22 either way,
+	 * the digits and the power of ten are both exact doubles, so one
+	 * multiplication or division rounds once and gives the nearest double.
+	 * False for any other number, which the general conversion then takes.
+	 */
+	bool TryToDoubleExactly(std::string_view Text, double& OutValue)
+	{
+		static constexpr double ExactPowersOfTen[] = {
+			1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11,
+			1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
+		};
+		constexpr int32 MaxDigits = 15;
+		constexpr int64 MaxPower = 22;
+		constexpr int64 ExponentLimit = 1000;
+
+		SIZE_T Pos = Text.starts_with('-') ? 1 : 0;
+		uint64 Digits = 0;
+		int32 NumDigits = 0;
+		int64 Exponent = 0;
+		const auto TakeDigit = [&](char Character)
+		{
+			// Leading zeros are not significant.
+			if (Digits != 0 || Character != '0')
+			{
+				Digits = Digits * 10 + static_cast<uint64>(Character - '0');
+				++NumDigits;
+			}
+		};
+		for (; Pos < Text.size() && IsDigit(Text[Pos]) && NumDigits <= MaxDigits; ++Pos)
+		{
+			TakeDigit(Text[Pos]);
+		}
+		if (Pos < Text.size() && Text[Pos] == '.')
+		{
+			for (++Pos; Pos < Text.size() && IsDigit(Text[Pos]) && NumDigits <= MaxDigits; ++Pos)
+			{
+				TakeDigit(Text[Pos]);
+				--Exponent;
+			}
+		}
+		if (Pos < Text.size() && (Text[Pos] == 'e' || Text[Pos] == 'E'))
+		{
+			++Pos;
+			const bool bNegative = Pos < Text.size() && Text[Pos] == '-';
+			Pos += Pos < Text.size() && (Text[Pos] == '-' || Text[Pos] == '+') ? 1 : 0;
+			int64 Written = 0;
+			for (; Pos < Text.size() && IsDigit(Text[Pos]) && Written < ExponentLimit; ++Pos)
+			{
+				Written = Written * 10 + (Text[Pos] - '0');
+			}
+			Exponent += bNegative ? -Written : Written;
+		}
+		if (Pos != Text.size() || NumDigits > MaxDigits)
+		{
+			return false;
+		}
+
+		double Magnitude = static_cast<double>(Digits);
+		if (Digits != 0)
+		{
+			if (Exponent < -MaxPower || Exponent > MaxPower)
+			{
+				return false;
+			}
+			Magnitude = Exponent < 0 ? Magnitude / ExactPowersOfTen[-Exponent] : Magnitude * ExactPowersOfTen[Exponent];
+		}
+		OutValue = Text.starts_with('-') ? -Magnitude : Magnitude;
+		return true;
+	}
 }
 
 double JsonNumberText::ToDouble(std::string_view Text)
 {
 	double Value = 0.0;
+	if (TryToDoubleExactly(Text, Value))
+	{
+		return Value;
+	}
 	const std::from_chars_result Result = std::from_chars(Text.data(), Text.data() + Text.size(), Value);
 	if (Result.ec == std::errc::result_out_of_range)
 	{

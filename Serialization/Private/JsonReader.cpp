@@ -1,6 +1,7 @@
 #include "Serialization/JsonReader.h"
 
 #include "JsonNumberText.h"
+#include "JsonUnitWords.h"
 #include "Serialization/BufferReader.h"
 
 #include <algorithm>
@@ -12,11 +13,6 @@ namespace
 	bool IsWhitespace(TCHAR Unit)
 	{
 		return Unit == u' ' || Unit == u'\t' || Unit == u'\r' || Unit == u'\n';
-	}
-
-	bool IsNumberUnit(TCHAR Unit)
-	{
-		return (Unit >= u'0' && Unit <= u'9') || Unit == u'+' || Unit == u'-' || Unit == u'.' || Unit == u'e' || Unit == u'E';
 	}
 
 	bool IsAsciiLetter(TCHAR Unit)
@@ -81,6 +77,7 @@ namespace
 		{-1, -1, 8, 8, -1, -1},  // 8 in exponent digits
 	};
 
+	/** The column of Unit in NumberTransitions, or -1 for a unit that is no part of any number. */
 	int32 NumberColumn(TCHAR Unit)
 	{
 		switch (Unit)
@@ -91,8 +88,13 @@ namespace
 		case u'.': return 4;
 		case u'e':
 		case u'E': return 5;
-		default: return 3;
+		default: return Unit >= u'1' && Unit <= u'9' ? 3 : -1;
 		}
+	}
+
+	bool IsNumberUnit(TCHAR Unit)
+	{
+		return NumberColumn(Unit) >= 0;
 	}
 
 	bool IsAcceptingNumberState(int32 State)
@@ -443,29 +445,28 @@ bool JsonReader::ScanNumber(TCHAR First)
 	int64 Taken = 0;
 	int32 State = 0;
 	TCHAR Unit = First;
-	for (bool bFirst = true;; bFirst = false)
+	int32 Column = NumberColumn(First);
+	for (;;)
 	{
 		if (Taken == Available)
 		{
 			TakeUnits(Taken);
 			return RecordError(TEXT("Number Token Abruptly Ended."));
 		}
-		if (!bFirst)
-		{
-			Unit = PeekUnit(Taken);
-			if (!IsNumberUnit(Unit))
-			{
-				break;
-			}
-			++Taken;
-		}
-		State = NumberTransitions[State][NumberColumn(Unit)];
+		State = NumberTransitions[State][Column];
 		if (State < 0)
 		{
 			TakeUnits(Taken);
 			return RecordError(TEXT("Poorly formed Json Number Token."));
 		}
 		NumberText.push_back(static_cast<char>(Unit));
+		Unit = PeekUnit(Taken);
+		Column = NumberColumn(Unit);
+		if (Column < 0)
+		{
+			break;
+		}
+		++Taken;
 	}
 	TakeUnits(Taken);
 	if (!IsAcceptingNumberState(State))
@@ -479,7 +480,13 @@ bool JsonReader::ScanNumber(TCHAR First)
 void JsonReader::ScanPlainRun()
 {
 	const int64 Available = UnitsLeft();
+	const uint8* const Units = Stream->GetRemainingData();
 	int64 Run = 0;
+	while (Run + JsonUnitWords::UnitsPerWord <= Available &&
+		!JsonUnitWords::AnyEndsPlainRun(JsonUnitWords::Load(Units + Run * static_cast<int64>(sizeof(TCHAR)))))
+	{
+		Run += JsonUnitWords::UnitsPerWord;
+	}
 	while (Run < Available)
 	{
 		const TCHAR Unit = PeekUnit(Run);
@@ -495,7 +502,7 @@ void JsonReader::ScanPlainRun()
 	for (int64 Done = 0; Done < Run;)
 	{
 		const int64 Count = std::min(ChunkUnits, Run - Done);
-		std::memcpy(Chunk, Stream->GetRemainingData() + Done * static_cast<int64>(sizeof(TCHAR)), static_cast<SIZE_T>(Count) * sizeof(TCHAR));
+		std::memcpy(Chunk, Units + Done * static_cast<int64>(sizeof(TCHAR)), static_cast<SIZE_T>(Count) * sizeof(TCHAR));
 		ScannedText.AppendChars(Chunk, static_cast<int32>(Count));
 		Done += Count;
 	}

@@ -6,9 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -317,4 +320,58 @@ TEST(JsonReader, KeepsEveryUnitOfLongStringsAroundEscapesAndNuls)
 	const TSharedPtr<FJsonValue> Value = ReadOnlyElement(u"[\"" + Run + u"\\n" + std::u16string(u"a\0b", 3) + Run + u"\"]");
 	ASSERT_TRUE(Value.IsValid());
 	EXPECT_EQ(Value->AsString(), FString(Run + u"\nab" + Run));
+}
+
+TEST(JsonReader, FindsTheEndOfPlainTextAtEveryPositionInAWord)
+{
+	// Plain text is looked at several units at a time; a quotation mark,
+	// escape or NUL must end the run wherever it falls.
+	for (SIZE_T Offset = 0; Offset < 10; ++Offset)
+	{
+		const std::u16string Before(Offset, u'\u00e9');
+		const std::u16string After(9 - Offset, u'z');
+		struct FCase { std::u16string Text; std::u16string Value; };
+		const FCase Cases[] = {
+			{Before + u"\\\"" + After, Before + u"\"" + After},
+			{Before + u"\\n" + After, Before + u"\n" + After},
+			{Before + std::u16string(1, u'\0') + After, Before + After},
+			{Before, Before},
+		};
+		for (const FCase& Case : Cases)
+		{
+			const TSharedPtr<FJsonValue> Value = ReadOnlyElement(u"[\"" + Case.Text + u"\"]");
+			ASSERT_TRUE(Value.IsValid());
+			EXPECT_EQ(Value->AsString(), FString(Case.Value)) << "offset " << Offset;
+		}
+	}
+}
+
+TEST(JsonReader, ShortNumbersReadAsTheGeneralConversionReadsThem)
+{
+	// Short numbers take a quicker way to their double; it must give the same
+	// double as the general conversion, bit for bit, on both sides of where
+	// the quick way stops applying.
+	std::vector<std::string> Texts = {
+		"123456789012345", "1234567890123456", "999999999999999", "9007199254740993", "-9007199254740991",
+		"1e22", "1e23", "1e-22", "1e-23", "123456789012345e22", "123456789012345e-22", "0.000000000000000000001",
+		"0.0000000000000000000001", "4.35", "0.3", "2.675", "1.7976931348623157e308", "0e999", "-0.0e-5",
+		"0.001", "7.0e-10", "12345.6789012345", "1234567.89012345678",
+	};
+	for (int Digits = 1; Digits <= 17; ++Digits)
+	{
+		const std::string Mantissa = std::string("98765432109876543").substr(0, static_cast<SIZE_T>(Digits));
+		for (int Exponent = -25; Exponent <= 25; Exponent += 3)
+		{
+			Texts.push_back(Mantissa + "e" + std::to_string(Exponent));
+			Texts.push_back("-0." + Mantissa + "E+" + std::to_string(Exponent < 0 ? -Exponent : Exponent));
+		}
+	}
+	for (const std::string& Text : Texts)
+	{
+		double Expected = 0.0;
+		std::from_chars(Text.data(), Text.data() + Text.size(), Expected);
+		const TSharedPtr<FJsonValue> Value = ReadOnlyElement(u"[" + std::u16string(Text.begin(), Text.end()) + u"]");
+		ASSERT_TRUE(Value.IsValid());
+		EXPECT_EQ(std::bit_cast<uint64>(Value->AsNumber()), std::bit_cast<uint64>(Expected)) << Text;
+	}
 }

@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstring>
 #include <limits>
+#include <string>
+#include <vector>
 
 using JsonTest::CrLfLines;
 
@@ -281,4 +285,57 @@ TEST(JsonWriterDeathTest, StopsOnCallsInTheWrongState)
 	EXPECT_DEATH(Attempt([](JsonWriter& Writer) { Writer.OpenObject(); Writer.PutValue(1.0); }), "CanWriteValueWithoutIdentifier\\(\\)");
 	EXPECT_DEATH(Attempt([](JsonWriter& Writer) { Writer.OpenObject(); Writer.OpenObject(); }), "CanWriteObjectWithoutIdentifier\\(\\)");
 	EXPECT_DEATH(Attempt([](JsonWriter& Writer) { Writer.OpenObject(); Writer.OpenArray(); }), "CanWriteValueWithoutIdentifier\\(\\)");
+}
+
+TEST(JsonWriter, WritesWholeNumbersAsPercentDot17GDoes)
+{
+	// Whole numbers take a quicker way to their text; on both sides of
+	// where it stops applying the text must be "%.17g"'s, in the C locale
+	// the test runs in.
+	std::vector<double> Numbers = {0.0, -0.0, 1.0, -1.0, 1e15, 1e16, 1e17, 4503599627370496.5, 123456789.0, -987654321.0};
+	for (double Base : {9007199254740992.0, 1e15, 1e16, 1e17})
+	{
+		for (double Step = -4.0; Step <= 4.0; Step += 1.0)
+		{
+			Numbers.push_back(Base + Step);
+			Numbers.push_back(-(Base + Step));
+		}
+	}
+	for (const double Number : Numbers)
+	{
+		char Expected[64];
+		std::snprintf(Expected, sizeof(Expected), "%.17g", Number);
+		FString Text;
+		{
+			const TSharedRef<StringJsonWriter> Writer = StringJsonWriter::Create(&Text);
+			Writer->OpenArray();
+			Writer->PutValue(Number);
+			Writer->CloseArray();
+			Writer->Finish();
+		}
+		EXPECT_EQ(Text, FString(TEXT("[ ")) + FString(std::u16string(Expected, Expected + std::strlen(Expected))) + TEXT(" ]")) << Expected;
+	}
+}
+
+TEST(JsonWriter, EscapesAtEveryPositionInAWord)
+{
+	// Text that needs no escape is copied several units at a time; a unit
+	// that needs one, or a NUL that ends the text, must be found wherever it falls.
+	for (SIZE_T Offset = 0; Offset < 10; ++Offset)
+	{
+		const std::u16string Before(Offset, u'\u00e9');
+		const std::u16string After(9 - Offset, u'z');
+		struct FCase { std::u16string Name; std::u16string Written; };
+		const FCase Cases[] = {
+			{Before + u"\"" + After, u"\"" + Before + u"\\\"" + After + u"\""},
+			{Before + u"\\" + After, u"\"" + Before + u"\\\\" + After + u"\""},
+			{Before + u"\u001f" + After, u"\"" + Before + u"\u001f" + After + u"\""},
+			{Before + u"\r" + After, u"\"" + Before + u"\\r" + After + u"\""},
+			{Before + std::u16string(1, u'\0') + After, u"\"" + Before + u"\""},
+		};
+		for (const FCase& Case : Cases)
+		{
+			EXPECT_EQ(Quoted(FString(Case.Name)), FString(Case.Written)) << "offset " << Offset;
+		}
+	}
 }

@@ -7,7 +7,9 @@
 
 namespace
 {
-	/** Units are widened into pieces of this many at a time. */
+	/** The UTF-16 output goes out in blocks of this many bytes. */
+	constexpr SIZE_T BlockBytes = 1 << 20;
+	/** Held text is widened in pieces of this many units. */
 	constexpr SIZE_T PieceUnits = 8192;
 }
 
@@ -62,7 +64,11 @@ FString FFormattedOutput::GetArchiveName() const
 
 bool FFormattedOutput::Finish()
 {
-	if (!bWide)
+	if (bWide)
+	{
+		WriteBlock();
+	}
+	else
 	{
 		Write(Held.GetData(), static_cast<SIZE_T>(Held.Num()));
 		Held.Empty();
@@ -73,8 +79,10 @@ bool FFormattedOutput::Finish()
 void FFormattedOutput::StartWideOutput()
 {
 	bWide = true;
-	const uint8 Mark[] = {0xFF, 0xFE};
-	Write(Mark, sizeof(Mark));
+	Block = std::make_unique_for_overwrite<uint8[]>(BlockBytes);
+	Block[0] = 0xFF;
+	Block[1] = 0xFE;
+	BlockUsed = 2;
 	TCHAR Piece[PieceUnits];
 	for (int32 First = 0; First < Held.Num(); First += static_cast<int32>(PieceUnits))
 	{
@@ -87,18 +95,29 @@ void FFormattedOutput::StartWideOutput()
 
 void FFormattedOutput::WriteWide(const TCHAR* Units, SIZE_T Count)
 {
-	uint8 Piece[PieceUnits * 2];
-	for (SIZE_T First = 0; First < Count; First += PieceUnits)
+	while (Count > 0)
 	{
-		const SIZE_T PieceCount = std::min(Count - First, PieceUnits);
-		for (SIZE_T Index = 0; Index < PieceCount; ++Index)
+		if (BlockBytes - BlockUsed < 2)
 		{
-			const TCHAR Unit = Units[First + Index];
-			Piece[Index * 2] = static_cast<uint8>(Unit & 0xFF);
-			Piece[Index * 2 + 1] = static_cast<uint8>(Unit >> 8);
+			WriteBlock();
 		}
-		Write(Piece, PieceCount * 2);
+		const SIZE_T Taken = std::min(Count, (BlockBytes - BlockUsed) / 2);
+		uint8* const Out = Block.get() + BlockUsed;
+		for (SIZE_T Index = 0; Index < Taken; ++Index)
+		{
+			Out[Index * 2] = static_cast<uint8>(Units[Index] & 0xFF);
+			Out[Index * 2 + 1] = static_cast<uint8>(Units[Index] >> 8);
+		}
+		BlockUsed += Taken * 2;
+		Units += Taken;
+		Count -= Taken;
 	}
+}
+
+void FFormattedOutput::WriteBlock()
+{
+	Write(Block.get(), BlockUsed);
+	BlockUsed = 0;
 }
 
 void FFormattedOutput::Write(const uint8* Bytes, SIZE_T Size)

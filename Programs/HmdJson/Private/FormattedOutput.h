@@ -4,7 +4,8 @@
 // the text as UTF-16 little-endian. Until the first unit of 128 or more the
 // text is held back, one byte a unit, since such a unit anywhere makes the
 // whole output UTF-16; from that unit on the mark, the text held and the rest
-// go straight out, so a large document is never held whole.
+// go out in blocks of a mebibyte, so a large document is never held whole
+// and takes few writes.
 //
 // It stands in for the memory writer that collects a writer's text: NUL
 // units are dropped, and it stops the program with that writer's message
@@ -13,6 +14,8 @@
 
 #include "Containers/Array.h"
 #include "Serialization/Archive.h"
+
+#include <memory>
 
 class FFormattedOutput final : public FArchive
 {
@@ -29,13 +32,18 @@ public:
 	bool Finish();
 
 private:
-	/** Writes the mark and the text held back as UTF-16, and sends everything after it straight out. */
+	/** Starts the UTF-16 output with the mark and the text held back; everything after it follows. */
 	void StartWideOutput();
+	/** Adds Units to the block of UTF-16 output, writing the block whenever it fills. */
 	void WriteWide(const TCHAR* Units, SIZE_T Count);
+	void WriteBlock();
 	void Write(const uint8* Bytes, SIZE_T Size);
 
 	/** The text so far, one byte a unit, while it is all below 128. */
 	TArray<uint8> Held;
+	/** UTF-16 output not yet written, once the output is UTF-16. */
+	std::unique_ptr<uint8[]> Block;
+	SIZE_T BlockUsed = 0;
 	int64 NumBytes = 0;
 	bool bWide = false;
 	bool bWriteFailed = false;

@@ -230,6 +230,8 @@ bool FPlatformFile::LoadFile(const FString& Path, TArray<uint8>& OutBytes, FStri
 	else
 	{
 		// The size is only a hint: the file may grow or shrink while it is read.
+		// Room for what it says is made at once, so the bytes are not moved as they come.
+		Bytes.Reserve(static_cast<int32>(Status.st_size));
 		uint8 Buffer[65536];
 		bRead = true;
 		for (;;)
