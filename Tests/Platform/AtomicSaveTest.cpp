@@ -150,16 +150,19 @@ TEST(FileManager, FolderAndFileOperations)
 	EXPECT_TRUE(FileManager.MakeDirectory(*Deep, false)) << "an existing folder counts as made";
 	EXPECT_TRUE(FileManager.DirectoryExists(*Deep));
 	EXPECT_FALSE(FileManager.FileExists(*Deep));
+	EXPECT_EQ(FileManager.FileSize(*Deep), -1) << "a folder has no file size";
 
 	const FString From = Folder.Path(u"a/from.txt");
 	const FString To = Folder.Path(u"a/b/to.txt");
 	WriteBytes(ToNative(From), "moved");
 	WriteBytes(ToNative(To), "replaced");
+	EXPECT_EQ(FileManager.FileSize(*To), 8);
 	EXPECT_TRUE(FileManager.Move(*To, *From));
 	EXPECT_FALSE(FileManager.FileExists(*From));
 	EXPECT_EQ(ReadBytes(ToNative(To)), "moved");
 
 	EXPECT_TRUE(FileManager.Delete(*To));
+	EXPECT_EQ(FileManager.FileSize(*To), -1);
 	EXPECT_FALSE(FileManager.Delete(*To, &Error));
 	EXPECT_TRUE(Contains(Error, To.View()));
 }

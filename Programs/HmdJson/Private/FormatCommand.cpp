@@ -5,6 +5,7 @@
 #include "FormattedOutput.h"
 #include "HAL/FileManager.h"
 #include "Misc/TextFileEncoding.h"
+#include "ProcessMemory.h"
 #include "Serialization/JsonReader.h"
 #include "Serialization/JsonSerializer.h"
 #include "Serialization/JsonWriter.h"
@@ -36,6 +37,7 @@ namespace
 	/** Reads and parses the file; on failure reports why and gives the exit status. */
 	int ReadObject(const FString& InputPath, TSharedPtr<FJsonObject>& OutObject)
 	{
+		ProcessMemory::PrepareForDocument(IFileManager::Get().FileSize(*InputPath));
 		TArray<uint8> Bytes;
 		FString Error;
 		if (!IFileManager::Get().LoadFile(*InputPath, Bytes, &Error))

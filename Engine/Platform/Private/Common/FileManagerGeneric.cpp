@@ -164,6 +164,11 @@ bool FFileManagerGeneric::FileExists(const TCHAR* Filename)
 	return FPlatformFile::FileExists(FString(Filename));
 }
 
+int64 FFileManagerGeneric::FileSize(const TCHAR* Filename)
+{
+	return FPlatformFile::FileSize(FString(Filename));
+}
+
 bool FFileManagerGeneric::DirectoryExists(const TCHAR* Directory)
 {
 	return FPlatformFile::DirectoryExists(FString(Directory));

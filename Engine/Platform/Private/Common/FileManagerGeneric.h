@@ -7,6 +7,7 @@ class FFileManagerGeneric final : public IFileManager
 {
 public:
 	bool FileExists(const TCHAR* Filename) override;
+	int64 FileSize(const TCHAR* Filename) override;
 	bool DirectoryExists(const TCHAR* Directory) override;
 	bool MakeDirectory(const TCHAR* Path, bool bTree, FString* OutError) override;
 	bool Delete(const TCHAR* Filename, FString* OutError) override;

@@ -25,6 +25,8 @@ struct FPlatformFile
 	static bool IsSeparator(TCHAR Character);
 
 	static bool FileExists(const FString& Path);
+	/** The size of a regular file, or -1. */
+	static int64 FileSize(const FString& Path);
 	static bool DirectoryExists(const FString& Path);
 	/** Creates one folder; its parent must exist. An existing folder counts as success. */
 	static bool MakeDirectory(const FString& Path, FString& OutError);

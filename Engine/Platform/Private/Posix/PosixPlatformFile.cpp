@@ -34,10 +34,15 @@ namespace
 		return true;
 	}
 
+	bool Stat(const FString& Path, struct stat& OutStatus)
+	{
+		return !HasEmbeddedNul(Path) && ::stat(StringConv::ToUtf8(Path).c_str(), &OutStatus) == 0;
+	}
+
 	bool StatMode(const FString& Path, mode_t& OutMode)
 	{
 		struct stat Status;
-		if (HasEmbeddedNul(Path) || ::stat(StringConv::ToUtf8(Path).c_str(), &Status) != 0)
+		if (!Stat(Path, Status))
 		{
 			return false;
 		}
@@ -129,6 +134,12 @@ bool FPlatformFile::FileExists(const FString& Path)
 {
 	mode_t Mode = 0;
 	return StatMode(Path, Mode) && S_ISREG(Mode);
+}
+
+int64 FPlatformFile::FileSize(const FString& Path)
+{
+	struct stat Status;
+	return Stat(Path, Status) && S_ISREG(Status.st_mode) ? static_cast<int64>(Status.st_size) : -1;
 }
 
 bool FPlatformFile::DirectoryExists(const FString& Path)

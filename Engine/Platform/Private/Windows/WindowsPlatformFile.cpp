@@ -126,6 +126,17 @@ bool FPlatformFile::FileExists(const FString& Path)
 	return GetAttributes(Path, Attributes) && (Attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+int64 FPlatformFile::FileSize(const FString& Path)
+{
+	WIN32_FILE_ATTRIBUTE_DATA Data;
+	if (HasEmbeddedNul(Path) || !::GetFileAttributesExW(StringConv::ToWide(Path).c_str(), GetFileExInfoStandard, &Data) ||
+		(Data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+	{
+		return -1;
+	}
+	return static_cast<int64>((static_cast<uint64>(Data.nFileSizeHigh) << 32) | Data.nFileSizeLow);
+}
+
 bool FPlatformFile::DirectoryExists(const FString& Path)
 {
 	DWORD Attributes = 0;

@@ -15,6 +15,8 @@ public:
 
 	/** True only for an existing regular file. */
 	virtual bool FileExists(const TCHAR* Filename) = 0;
+	/** The size in bytes of an existing regular file; -1 for anything else. */
+	virtual int64 FileSize(const TCHAR* Filename) = 0;
 	/** True only for an existing folder. */
 	virtual bool DirectoryExists(const TCHAR* Directory) = 0;
 
