@@ -49,12 +49,13 @@ namespace
 		return std::string("hmdjson_") + Info->test_suite_name() + "_" + Info->name();
 	}
 
-	FRun RunProgram(const std::string& Arguments)
+	/** Runs the program with Arguments; ShellPrefix is a command the shell runs first. */
+	FRun RunProgram(const std::string& Arguments, const std::string& ShellPrefix = "")
 	{
 		const std::string Program = std::filesystem::path(HMD_JSON_PROGRAM).make_preferred().string();
 		const std::string OutPath = FileStem() + ".out";
 		const std::string ErrPath = FileStem() + ".err";
-		const std::string Command = Program + " " + Arguments + " >" + OutPath + " 2>" + ErrPath;
+		const std::string Command = ShellPrefix + Program + " " + Arguments + " >" + OutPath + " 2>" + ErrPath;
 		FRun Run;
 		Run.ExitCode = ExitCodeOf(std::system(Command.c_str()));
 		Run.Out = ReadFileBytes(OutPath);
@@ -185,6 +186,34 @@ TEST(HmdJson, NamesTheFileItCannotRead)
 	EXPECT_EQ(FolderRun.ExitCode, 2);
 	EXPECT_NE(FolderRun.Err.find(Folder), std::string::npos) << FolderRun.Err;
 }
+
+// Limiting the address space needs a POSIX shell, and the sanitizers' shadow
+// memory does not fit in a small one.
+#if !defined(_WIN32) && !defined(__SANITIZE_ADDRESS__)
+TEST(HmdJson, SaysSoWhenADocumentNeedsMoreMemoryThanItMayHave)
+{
+	// Under a 40 MB address-space limit the program runs, but the text and
+	// tree of an 8 MB document do not fit.
+	const std::string Limit = "ulimit -v 40000; ";
+	const std::string SmallPath = FileStem() + "_small.json";
+	WriteFileBytes(SmallPath, "{\"a\":1}");
+	EXPECT_EQ(RunProgram("format " + SmallPath, Limit).ExitCode, 0);
+
+	std::string Big = "{\"k\":[";
+	const std::string Item = "\"" + std::string(60, 'x') + "\",";
+	for (int Index = 0; Index < 130000; ++Index)
+	{
+		Big += Item;
+	}
+	Big += "1]}";
+	const std::string BigPath = FileStem() + "_big.json";
+	WriteFileBytes(BigPath, Big);
+	const FRun Run = RunProgram("format " + BigPath, Limit);
+	EXPECT_EQ(Run.ExitCode, 2);
+	EXPECT_EQ(Run.Err, "hmd-json: not enough memory to format '" + BigPath + "'");
+	std::filesystem::remove(BigPath);
+}
+#endif
 
 TEST(HmdJson, RejectsBadUsageAndExplainsItself)
 {

@@ -11,6 +11,7 @@
 #include "Serialization/JsonWriter.h"
 
 #include <cstdio>
+#include <new>
 #include <string>
 #include <utility>
 
@@ -57,25 +58,39 @@ namespace
 		}
 		return HmdJsonExit::Success;
 	}
+
+	/** Reads, parses and writes out the file; gives the exit status. */
+	int Format(const FString& InputPath)
+	{
+		TSharedPtr<FJsonObject> Object;
+		if (const int Status = ReadObject(InputPath, Object); Status != HmdJsonExit::Success)
+		{
+			return Status;
+		}
+
+		// The text goes out as the writer hands it over, in blocks.
+		FFormattedOutput Output;
+		JsonSerializer::WriteObject(Object.ToSharedRef(), MakeShared<JsonWriter>(&Output, 0));
+		KeepUntilExit(std::move(Object));
+
+		if (!Output.Finish())
+		{
+			PrintErrorLine(FString(TEXT("hmd-json: could not write to standard output")));
+			return HmdJsonExit::UsageOrIo;
+		}
+		return HmdJsonExit::Success;
+	}
 }
 
 int FormatCommand::Run(const FString& InputPath)
 {
-	TSharedPtr<FJsonObject> Object;
-	if (const int Status = ReadObject(InputPath, Object); Status != HmdJsonExit::Success)
+	try
 	{
-		return Status;
+		return Format(InputPath);
 	}
-
-	// The text goes out as the writer hands it over, in blocks.
-	FFormattedOutput Output;
-	JsonSerializer::WriteObject(Object.ToSharedRef(), MakeShared<JsonWriter>(&Output, 0));
-	KeepUntilExit(std::move(Object));
-
-	if (!Output.Finish())
+	catch (const std::bad_alloc&)
 	{
-		PrintErrorLine(FString(TEXT("hmd-json: could not write to standard output")));
+		PrintErrorLine(TEXT("hmd-json: not enough memory to format '") + InputPath + TEXT("'"));
 		return HmdJsonExit::UsageOrIo;
 	}
-	return HmdJsonExit::Success;
 }

@@ -36,8 +36,9 @@ namespace
 		"     Line: 1 Ch: 6\"), or \"The JSON root is not an object.\" is printed as one\n"
 		"     line on standard error.\n"
 		"  2  bad usage (the usage is printed on standard error), or INPUT cannot be\n"
-		"     read, or standard output cannot be written (a message naming the file or\n"
-		"     the output is printed on standard error).\n";
+		"     read, or standard output cannot be written, or there is not enough\n"
+		"     memory for the document (a message naming the file or the output is\n"
+		"     printed on standard error).\n";
 }
 
 int main(int ArgC, char** ArgV)

@@ -12,9 +12,9 @@ namespace ProcessMemory
 	 * of millions of small blocks, all touched for the first time; where the
 	 * system lets a process ask for it, the heap is then reserved in one
 	 * piece backed by large pages, so that this memory costs a few hundred
-	 * page faults instead of tens of thousands. Small documents, and systems
-	 * without the means, keep the heap as it is. Only ever a hint: the
-	 * program works the same either way.
+	 * page faults instead of tens of thousands. Small documents, processes
+	 * under a memory limit and systems without the means keep the heap as
+	 * it is. Only ever a hint: the program works the same either way.
 	 */
 	void PrepareForDocument(int64 DocumentBytes);
 }
