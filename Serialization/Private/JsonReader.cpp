@@ -446,12 +446,24 @@ bool JsonReader::ScanNumber(TCHAR First)
 	int32 State = 0;
 	TCHAR Unit = First;
 	int32 Column = NumberColumn(First);
-	for (;;)
+	for (bool bFirst = true;; bFirst = false)
 	{
+		// The end is tested before each unit, the first included: the text
+		// must go on after a number's last unit.
 		if (Taken == Available)
 		{
 			TakeUnits(Taken);
 			return RecordError(TEXT("Number Token Abruptly Ended."));
+		}
+		if (!bFirst)
+		{
+			Unit = PeekUnit(Taken);
+			Column = NumberColumn(Unit);
+			if (Column < 0)
+			{
+				break;
+			}
+			++Taken;
 		}
 		State = NumberTransitions[State][Column];
 		if (State < 0)
@@ -460,13 +472,6 @@ bool JsonReader::ScanNumber(TCHAR First)
 			return RecordError(TEXT("Poorly formed Json Number Token."));
 		}
 		NumberText.push_back(static_cast<char>(Unit));
-		Unit = PeekUnit(Taken);
-		Column = NumberColumn(Unit);
-		if (Column < 0)
-		{
-			break;
-		}
-		++Taken;
 	}
 	TakeUnits(Taken);
 	if (!IsAcceptingNumberState(State))

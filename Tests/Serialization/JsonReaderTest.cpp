@@ -90,6 +90,11 @@ TEST(JsonReader, ReportsEveryErrorWithItsPosition)
 		{u"[1e+]", TEXT("Poorly formed Json Number Token. Line: 1 Ch: 4")},
 		{u"[1.5.2]", TEXT("Poorly formed Json Number Token. Line: 1 Ch: 5")},
 		{u"[--1]", TEXT("Poorly formed Json Number Token. Line: 1 Ch: 3")},
+		// The end of the text is tested before each unit: a unit that breaks
+		// the grammar as the text's last one is still poorly formed.
+		{u"[0-", TEXT("Poorly formed Json Number Token. Line: 1 Ch: 3")},
+		{u"[1..", TEXT("Poorly formed Json Number Token. Line: 1 Ch: 4")},
+		{u"[1e", TEXT("Number Token Abruptly Ended. Line: 1 Ch: 3")},
 		{u"[\"abc", TEXT("String Token Abruptly Ended. Line: 1 Ch: 5")},
 		{u"[\"a\\", TEXT("String Token Abruptly Ended. Line: 1 Ch: 4")},
 		{u"[\"\\u12", TEXT("String Token Abruptly Ended. Line: 1 Ch: 6")},
