@@ -331,10 +331,8 @@ TEST(JsonReader, FindsTheEndOfPlainTextAtEveryPositionInAWord)
 {
 	// Plain text is looked at several units at a time; a quotation mark,
 	// escape or NUL must end the run wherever it falls.
-	for (SIZE_T Offset = 0; Offset < 10; ++Offset)
+	for (const auto& [Before, After] : JsonTest::AtEveryWordPosition())
 	{
-		const std::u16string Before(Offset, u'\u00e9');
-		const std::u16string After(9 - Offset, u'z');
 		struct FCase { std::u16string Text; std::u16string Value; };
 		const FCase Cases[] = {
 			{Before + u"\\\"" + After, Before + u"\"" + After},
@@ -346,7 +344,7 @@ TEST(JsonReader, FindsTheEndOfPlainTextAtEveryPositionInAWord)
 		{
 			const TSharedPtr<FJsonValue> Value = ReadOnlyElement(u"[\"" + Case.Text + u"\"]");
 			ASSERT_TRUE(Value.IsValid());
-			EXPECT_EQ(Value->AsString(), FString(Case.Value)) << "offset " << Offset;
+			EXPECT_EQ(Value->AsString(), FString(Case.Value)) << "offset " << Before.size();
 		}
 	}
 }

@@ -26,6 +26,17 @@ void PrintTo(const FString& Text, std::ostream* Stream)
 	*Stream << Shown << "\"";
 }
 
+std::vector<JsonTest::FSurroundings> JsonTest::AtEveryWordPosition()
+{
+	constexpr SIZE_T Units = 9;
+	std::vector<FSurroundings> All;
+	for (SIZE_T Offset = 0; Offset <= Units; ++Offset)
+	{
+		All.push_back(FSurroundings{std::u16string(Offset, u'\u00e9'), std::u16string(Units - Offset, u'z')});
+	}
+	return All;
+}
+
 FString JsonTest::CrLfLines(std::initializer_list<const TCHAR*> Lines)
 {
 	FString Text;

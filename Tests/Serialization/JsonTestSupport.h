@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <ostream>
 #include <string>
+#include <vector>
 
 /** Shows engine text in failure messages as UTF-8, with control characters escaped. */
 void PrintTo(const FString& Text, std::ostream* Stream);
@@ -17,6 +18,20 @@ namespace JsonTest
 {
 	/** Lines joined by CR LF, with nothing after the last. */
 	FString CrLfLines(std::initializer_list<const TCHAR*> Lines);
+
+	/** Text to put before and after one special unit. */
+	struct FSurroundings
+	{
+		std::u16string Before;
+		std::u16string After;
+	};
+
+	/**
+	 * Surroundings that place a unit at each position of a four-unit word
+	 * and beyond, for code that looks at text a word at a time: 0 to 9
+	 * units before it, the rest of 9 after it.
+	 */
+	std::vector<FSurroundings> AtEveryWordPosition();
 
 	/** The text the serializer writes for Object with a string writer. */
 	FString Write(const TSharedRef<FJsonObject>& Object, int32 InitialIndent = 0);

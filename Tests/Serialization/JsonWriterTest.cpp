@@ -321,10 +321,8 @@ TEST(JsonWriter, EscapesAtEveryPositionInAWord)
 {
 	// Text that needs no escape is copied several units at a time; a unit
 	// that needs one, or a NUL that ends the text, must be found wherever it falls.
-	for (SIZE_T Offset = 0; Offset < 10; ++Offset)
+	for (const auto& [Before, After] : JsonTest::AtEveryWordPosition())
 	{
-		const std::u16string Before(Offset, u'\u00e9');
-		const std::u16string After(9 - Offset, u'z');
 		struct FCase { std::u16string Name; std::u16string Written; };
 		const FCase Cases[] = {
 			{Before + u"\"" + After, u"\"" + Before + u"\\\"" + After + u"\""},
@@ -335,7 +333,7 @@ TEST(JsonWriter, EscapesAtEveryPositionInAWord)
 		};
 		for (const FCase& Case : Cases)
 		{
-			EXPECT_EQ(Quoted(FString(Case.Name)), FString(Case.Written)) << "offset " << Offset;
+			EXPECT_EQ(Quoted(FString(Case.Name)), FString(Case.Written)) << "offset " << Before.size();
 		}
 	}
 }
