@@ -8,10 +8,11 @@ namespace
 	FString GLastSaveError;
 }
 
-bool FFileHelper::LoadFileToString(FString& Result, const TCHAR* Filename, EHashOptions /*VerifyFlags*/)
+bool FFileHelper::LoadFileToString(FString& Result, const TCHAR* Filename, EHashOptions /*VerifyFlags*/, const FFileAccess& Access,
+	FString* OutError)
 {
 	TArray<uint8> Bytes;
-	if (!IFileManager::Get().LoadFile(Filename, Bytes))
+	if (!IFileManager::Get().LoadFile(Filename, Bytes, OutError, Access))
 	{
 		return false;
 	}
@@ -20,7 +21,7 @@ bool FFileHelper::LoadFileToString(FString& Result, const TCHAR* Filename, EHash
 }
 
 bool FFileHelper::SaveStringToFile(const FString& String, const TCHAR* Filename, EEncodingOptions /*EncodingOptions*/,
-	IFileManager* FileManager, uint32 WriteFlags)
+	IFileManager* FileManager, uint32 WriteFlags, const FFileAccess& Access, FString* OutError)
 {
 	check(FileManager != nullptr);
 	GLastSaveError.Empty();
@@ -28,16 +29,24 @@ bool FFileHelper::SaveStringToFile(const FString& String, const TCHAR* Filename,
 	{
 		GLastSaveError = DescribeFileError(
 			TEXT("Could not save"), FString(Filename), FString::Printf(TEXT("unsupported write flags 0x%x"), WriteFlags));
+		if (OutError != nullptr)
+		{
+			*OutError = GLastSaveError;
+		}
 		return false;
 	}
 	const TArray<uint8> Bytes = FTextFileEncoding::Encode(String);
-	if (FileManager->WriteFileAtomically(Filename, Bytes.GetData(), Bytes.Num(), &GLastSaveError))
+	if (FileManager->WriteFileAtomically(Filename, Bytes.GetData(), Bytes.Num(), &GLastSaveError, Access))
 	{
 		return true;
 	}
 	if (GLastSaveError.IsEmpty())
 	{
 		GLastSaveError = DescribeFileError(TEXT("Could not save"), FString(Filename), TEXT("the file manager gave no reason"));
+	}
+	if (OutError != nullptr)
+	{
+		*OutError = GLastSaveError;
 	}
 	return false;
 }

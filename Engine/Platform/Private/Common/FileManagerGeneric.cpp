@@ -193,13 +193,13 @@ bool FFileManagerGeneric::Move(const TCHAR* Dest, const TCHAR* Src, FString* Out
 	return Report(FPlatformFile::Move(FString(Dest), FString(Src), Error), Error, OutError);
 }
 
-bool FFileManagerGeneric::LoadFile(const TCHAR* Filename, TArray<uint8>& OutBytes, FString* OutError)
+bool FFileManagerGeneric::LoadFile(const TCHAR* Filename, TArray<uint8>& OutBytes, FString* OutError, const FFileAccess& /*Access*/)
 {
 	FString Error;
 	return Report(FPlatformFile::LoadFile(FString(Filename), OutBytes, Error), Error, OutError);
 }
 
-bool FFileManagerGeneric::WriteFileAtomically(const TCHAR* Filename, const uint8* Bytes, int64 Size, FString* OutError)
+bool FFileManagerGeneric::WriteFileAtomically(const TCHAR* Filename, const uint8* Bytes, int64 Size, FString* OutError, const FFileAccess& /*Access*/)
 {
 	check(Size >= 0 && (Bytes != nullptr || Size == 0));
 	FString Error;

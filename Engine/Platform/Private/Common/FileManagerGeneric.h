@@ -12,6 +12,6 @@ public:
 	bool MakeDirectory(const TCHAR* Path, bool bTree, FString* OutError) override;
 	bool Delete(const TCHAR* Filename, FString* OutError) override;
 	bool Move(const TCHAR* Dest, const TCHAR* Src, FString* OutError) override;
-	bool LoadFile(const TCHAR* Filename, TArray<uint8>& OutBytes, FString* OutError) override;
-	bool WriteFileAtomically(const TCHAR* Filename, const uint8* Bytes, int64 Size, FString* OutError) override;
+	bool LoadFile(const TCHAR* Filename, TArray<uint8>& OutBytes, FString* OutError, const FFileAccess& Access) override;
+	bool WriteFileAtomically(const TCHAR* Filename, const uint8* Bytes, int64 Size, FString* OutError, const FFileAccess& Access) override;
 };

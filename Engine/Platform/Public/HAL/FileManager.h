@@ -4,6 +4,7 @@
 
 #include "Containers/Array.h"
 #include "Containers/UnrealString.h"
+#include "HAL/FileAccess.h"
 
 class PLATFORM_API IFileManager
 {
@@ -30,16 +31,30 @@ public:
 	/** Renames Src to Dest in one step, replacing whatever file or link is at Dest. */
 	virtual bool Move(const TCHAR* Dest, const TCHAR* Src, FString* OutError = nullptr) = 0;
 
-	/** Reads a whole regular file. On failure OutBytes is left as it was. */
-	virtual bool LoadFile(const TCHAR* Filename, TArray<uint8>& OutBytes, FString* OutError = nullptr) = 0;
+	/**
+	 * Reads a whole regular file, within Access (its BackupFilename is not
+	 * used). On failure OutBytes is left as it was.
+	 */
+	virtual bool LoadFile(const TCHAR* Filename, TArray<uint8>& OutBytes, FString* OutError = nullptr,
+		const FFileAccess& Access = FFileAccess()) = 0;
 
 	/**
 	 * Replaces the file with Bytes so that readers see either the old content
 	 * or the new, never a mix: the bytes go to a new, unpredictably named
 	 * file in the same folder, are flushed to disk and then renamed over the
-	 * target. Missing folders are created first. A link at the target is
-	 * replaced, not followed. On failure the old file is left whole and no
-	 * temporary file remains.
+	 * target. Missing folders are created first, within Access. Without a base
+	 * folder, a link at the target is replaced, not followed.
+	 *
+	 * The replacement keeps what stored files rely on when they are rewritten
+	 * in place: the old file's permission bits, its group where the process
+	 * may set it and its owner where it has the privilege to (on Windows its
+	 * attributes and security descriptor). A file that did not exist gets the
+	 * default mode. A file this process may not write, or one marked
+	 * read-only, is not replaced.
+	 *
+	 * On failure the old file is left whole, and no temporary file remains
+	 * unless it could not be removed, which OutError then says, naming it.
 	 */
-	virtual bool WriteFileAtomically(const TCHAR* Filename, const uint8* Bytes, int64 Size, FString* OutError = nullptr) = 0;
+	virtual bool WriteFileAtomically(const TCHAR* Filename, const uint8* Bytes, int64 Size, FString* OutError = nullptr,
+		const FFileAccess& Access = FFileAccess()) = 0;
 };

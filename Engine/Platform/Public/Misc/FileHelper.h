@@ -23,17 +23,22 @@ public:
 		AutoDetect = 0,
 	};
 
-	/** Replaces Result with the text of the file; on failure Result is left as it was. */
-	static bool LoadFileToString(FString& Result, const TCHAR* Filename, EHashOptions VerifyFlags = EHashOptions::None);
+	/**
+	 * Replaces Result with the text of the file, read within Access; on
+	 * failure Result is left as it was and OutError, when given, tells why.
+	 */
+	static bool LoadFileToString(FString& Result, const TCHAR* Filename, EHashOptions VerifyFlags = EHashOptions::None,
+		const FFileAccess& Access = FFileAccess(), FString* OutError = nullptr);
 
 	/**
 	 * Replaces the file with String, atomically (IFileManager::WriteFileAtomically),
-	 * creating missing folders. WriteFlags must be 0. On failure the old file
-	 * is left whole and GetLastSaveError tells why.
+	 * creating missing folders within Access. WriteFlags must be 0. On failure
+	 * the old file is left whole and GetLastSaveError, and OutError when
+	 * given, tell why.
 	 */
 	static bool SaveStringToFile(const FString& String, const TCHAR* Filename,
 		EEncodingOptions EncodingOptions = EEncodingOptions::AutoDetect, IFileManager* FileManager = &IFileManager::Get(),
-		uint32 WriteFlags = 0);
+		uint32 WriteFlags = 0, const FFileAccess& Access = FFileAccess(), FString* OutError = nullptr);
 
 	/**
 	 * Why the latest SaveStringToFile failed (the path and the system's
