@@ -19,8 +19,94 @@ public:
 	virtual bool Close(FString& OutError) = 0;
 };
 
+/** What a name in a folder refers to, looked at without following a link. */
+enum class EFileEntryKind : uint8
+{
+	Missing,
+	File,
+	Folder,
+	/** A symbolic link; on Windows also a junction or any other reparse point. */
+	Link,
+	/** A pipe, device or socket. */
+	Other,
+};
+
+struct FFileEntryStatus
+{
+	EFileEntryKind Kind = EFileEntryKind::Missing;
+	/** For a file: this process may write it, and it is not marked read-only (no write permission for anyone, or the read-only attribute). */
+	bool bWritable = false;
+	/** Last modification, in seconds since 1970-01-01 UTC. */
+	int64 ModifiedSeconds = 0;
+};
+
+/**
+ * A folder opened once; its entries are then reached by name, so that the
+ * folder's own path is not looked up again and a link put in its place
+ * afterwards changes nothing. Names are single path components. Every
+ * failure sets OutError to a sentence naming the full path and the reason.
+ */
+class IPlatformFolder
+{
+public:
+	virtual ~IPlatformFolder() = default;
+
+	/** The folder's path as it was opened, for messages. */
+	virtual const FString& GetPath() const = 0;
+
+	/**
+	 * Opens the sub-folder Name; a link there fails. With bCreate a missing
+	 * sub-folder is made, with the permission bits (and on POSIX the group)
+	 * of PermissionModel, which is this folder when null.
+	 */
+	virtual std::unique_ptr<IPlatformFolder> OpenChild(const FString& Name, bool bCreate, const IPlatformFolder* PermissionModel,
+		FString& OutError) = 0;
+
+	virtual FFileEntryStatus Stat(const FString& Name) = 0;
+
+	/** The names of the folder's entries, without "." and "..". */
+	virtual bool ListNames(TArray<FString>& OutNames, FString& OutError) = 0;
+
+	/** Reads the regular file Name whole; a link there fails. On failure OutBytes is left as it was. */
+	virtual bool LoadFile(const FString& Name, TArray<uint8>& OutBytes, FString& OutError) = 0;
+
+	/**
+	 * Creates the new file Name for writing; fails when anything, even a
+	 * dangling link, is there. While the writer is open, no other process's
+	 * RemoveAbandoned takes the file. With a PermissionModel name, the new
+	 * file takes that file's permission bits, group and owner as far as this
+	 * process may set them, never ending up more open than the model; without
+	 * one it gets the default mode.
+	 */
+	virtual std::unique_ptr<IPlatformFileWriter> CreateNew(const FString& Name, const FString* PermissionModel, FString& OutError) = 0;
+
+	/**
+	 * Removes the file Name when it is a leftover no running process may
+	 * still be writing: not held by an open writer, and unchanged for at
+	 * least AbandonedAfterSeconds. True when it was removed.
+	 */
+	virtual bool RemoveAbandoned(const FString& Name) = 0;
+	static constexpr int64 AbandonedAfterSeconds = 60;
+
+	virtual bool Delete(const FString& Name, FString& OutError) = 0;
+
+	/** Keeps the file Name also under BackupName, byte for byte with its permissions, replacing an older copy there. */
+	virtual bool KeepCopy(const FString& Name, const FString& BackupName, FString& OutError) = 0;
+
+	/**
+	 * Puts the closed file From in the place of To in one step and makes the
+	 * change durable. Where the system keeps attributes and a security
+	 * descriptor apart from the permission bits (Windows), those of the
+	 * replaced file are kept.
+	 */
+	virtual bool Replace(const FString& From, const FString& To, FString& OutError) = 0;
+};
+
 struct FPlatformFile
 {
+	/** Opens an existing folder; links in Path are followed. */
+	static std::unique_ptr<IPlatformFolder> OpenFolder(const FString& Path, FString& OutError);
+
 	/** True for the characters that separate folders in a path on this system. */
 	static bool IsSeparator(TCHAR Character);
 
