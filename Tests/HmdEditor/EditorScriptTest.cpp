@@ -73,6 +73,64 @@ TEST(EditorScript, TypesEverythingAfterTheFirstSpaceExactly)
 	}
 }
 
+TEST(EditorScript, SleepsForWholeOrDecimalSeconds)
+{
+	using std::chrono::nanoseconds;
+	struct FCase { const char* Line; nanoseconds Expected; };
+	const FCase Cases[] = {
+		{"sleep 0", nanoseconds(0)},
+		{"sleep 2", nanoseconds(2'000'000'000)},
+		{"sleep 0.5", nanoseconds(500'000'000)},
+		{"sleep 1.25", nanoseconds(1'250'000'000)},
+		{"sleep 0.000000001", nanoseconds(1)},
+		{"sleep 007.000", nanoseconds(7'000'000'000)},
+		{"sleep 3600", nanoseconds(3'600'000'000'000)},
+		{"sleep 3600.000000000", nanoseconds(3'600'000'000'000)},
+		{"  sleep\t 0.1  ", nanoseconds(100'000'000)},
+		{"sleep 0.1\r", nanoseconds(100'000'000)},
+	};
+	for (const FCase& Case : Cases)
+	{
+		TArray<FScriptCommand> Commands;
+		FScriptError Error;
+		ASSERT_TRUE(ParseEditorScript(Case.Line, Commands, Error)) << Case.Line << ": " << Error.Message;
+		ASSERT_EQ(Commands.Num(), 1) << Case.Line;
+		EXPECT_EQ(Commands[0].Action, EScriptAction::Sleep) << Case.Line;
+		EXPECT_EQ(Commands[0].Duration, Case.Expected) << Case.Line;
+	}
+}
+
+TEST(EditorScript, RefusesSleepsThatAreNotAPlainDecimalUpToAnHour)
+{
+	struct FCase { const char* Description; const char* Argument; };
+	const FCase Cases[] = {
+		{"nothing", ""},
+		{"past the hour", "3600.000000001"},
+		{"far past the hour", "99999999999999999999999"},
+		{"negative", "-1"},
+		{"a plus sign", "+1"},
+		{"no whole part", ".5"},
+		{"no decimals after the point", "1."},
+		{"ten decimals", "0.0000000001"},
+		{"an exponent", "1e3"},
+		{"a decimal comma", "0,5"},
+		{"a unit", "5s"},
+		{"two numbers", "1 2"},
+		{"infinity", "inf"},
+		{"not a number", "nan"},
+		{"hexadecimal", "0x10"},
+	};
+	for (const FCase& Case : Cases)
+	{
+		TArray<FScriptCommand> Commands;
+		FScriptError Error;
+		EXPECT_FALSE(ParseEditorScript(std::string("key Enter\nsleep ") + Case.Argument + "\n", Commands, Error)) << Case.Description;
+		EXPECT_EQ(Error.Line, 2) << Case.Description;
+		EXPECT_EQ(Error.Message, std::string("\"sleep\" wants SECONDS from 0 to 3600, written like 2 or 0.5, not \"") + Case.Argument + "\"")
+			<< Case.Description;
+	}
+}
+
 TEST(EditorScript, AcceptsWindowsLineEndsAndAByteOrderMark)
 {
 	TArray<FScriptCommand> Commands;

@@ -1,174 +1,20 @@
 // Scripted sessions of the hmd-editor program against a documents folder of
 // their own: what the user sees (the "screen" action) and the exact bytes of
 // the settings file it leaves.
-#include "RunProgram.h"
+#include "EndToEndSupport.h"
 
 #include "Containers/StringConv.h"
 #include "HAL/PlatformProcess.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace
 {
-	struct FRunResult
+	class HmdEditorEndToEnd : public FHmdEditorRunTest
 	{
-		int ExitCode = -1;
-		std::string Output;
-		std::string Errors;
 	};
-
-	std::string ReadFileBytes(const std::filesystem::path& Path)
-	{
-		std::ifstream Stream(Path, std::ios::binary);
-		std::stringstream Bytes;
-		Bytes << Stream.rdbuf();
-		return Bytes.str();
-	}
-
-	void WriteFileBytes(const std::filesystem::path& Path, const std::string& Bytes)
-	{
-		std::filesystem::create_directories(Path.parent_path());
-		std::ofstream(Path, std::ios::binary) << Bytes;
-	}
-
-	/** The settings file as the module writes it: ASCII as single bytes, anything else as UTF-16LE after FF FE. */
-	std::string ExpectedFile(const std::u16string& Name, bool bEnableLogging)
-	{
-		const std::u16string Text = u"{\r\n\t\"SubjectName\": \"" + Name + u"\",\r\n\t\"EnableLogging\": " + (bEnableLogging ? u"true" : u"false") + u"\r\n}";
-		std::string Bytes;
-		const bool bAscii = std::all_of(Text.begin(), Text.end(), [](char16_t Unit) { return Unit < 128; });
-		if (bAscii)
-		{
-			for (const char16_t Unit : Text)
-			{
-				Bytes += static_cast<char>(Unit);
-			}
-			return Bytes;
-		}
-		Bytes = "\xFF\xFE";
-		for (const char16_t Unit : Text)
-		{
-			Bytes += static_cast<char>(Unit & 0xFF);
-			Bytes += static_cast<char>(Unit >> 8);
-		}
-		return Bytes;
-	}
-
-	/** The text with Windows line ends ("\r\n", which standard output writes there) made "\n". */
-	std::string WithUnixLineEnds(std::string Text)
-	{
-		for (SIZE_T Found = Text.find("\r\n"); Found != std::string::npos; Found = Text.find("\r\n", Found))
-		{
-			Text.erase(Found, 1);
-		}
-		return Text;
-	}
-
-	/** The first line of a screen that holds Text; empty when none does. */
-	std::string LineWith(const std::string& Screen, const std::string& Text)
-	{
-		std::istringstream Lines(Screen);
-		for (std::string Line; std::getline(Lines, Line);)
-		{
-			if (Line.find(Text) != std::string::npos)
-			{
-				return Line;
-			}
-		}
-		return std::string();
-	}
-
-	/** True when the screen's name box shows exactly Name (the box pads the rest with '_'). */
-	bool ShowsName(const std::string& Screen, const std::string& Name)
-	{
-		const std::string Line = LineWith(Screen, "Hmd Name");
-		return Line.find("[" + Name + "_") != std::string::npos || Line.find("[" + Name + "]") != std::string::npos;
-	}
-
-	/** The check box of the "Enable Log" row: "[x]" or "[ ]". */
-	std::string CheckBoxOf(const std::string& Screen)
-	{
-		const std::string Line = LineWith(Screen, "Enable Log");
-		const SIZE_T Box = Line.find('[');
-		return Box == std::string::npos ? Line : Line.substr(Box, 3);
-	}
-
-	/** The screens printed by a run, in order, each without its end marker. */
-	std::vector<std::string> SplitScreens(const std::string& Output)
-	{
-		static const std::string Marker = "--- end of screen ---\n";
-		std::vector<std::string> Screens;
-		SIZE_T Start = 0;
-		for (SIZE_T End = Output.find(Marker); End != std::string::npos; End = Output.find(Marker, Start))
-		{
-			Screens.push_back(Output.substr(Start, End - Start));
-			Start = End + Marker.size();
-		}
-		EXPECT_EQ(Start, Output.size()) << "output after the last screen: " << Output.substr(Start);
-		return Screens;
-	}
-
-	class HmdEditorEndToEnd : public ::testing::Test
-	{
-	protected:
-		void SetUp() override
-		{
-			static std::atomic<int> Counter = 0;
-			const auto Stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-			Folder = std::filesystem::temp_directory_path() / ("hmd-editor-e2e-" + std::to_string(Stamp) + "-" + std::to_string(Counter++));
-			Documents = Folder / "Documents";
-			std::filesystem::create_directories(Documents);
-			ConfigFile = Documents / "Orvek" / "Skellan_4.20" / "Config" / "OHeadSetConfig.json";
-		}
-
-		void TearDown() override
-		{
-			std::error_code Ignored;
-			std::filesystem::remove_all(Folder, Ignored);
-		}
-
-		static std::string Quote(const std::filesystem::path& Path) { return "\"" + Path.string() + "\""; }
-
-		static std::filesystem::path Program()
-		{
-			return std::filesystem::path(StringConv::ToUtf8(FPlatformProcess::BaseDir())) / HMD_EDITOR_FILE_NAME;
-		}
-
-		/** Runs hmd-editor with the arguments given, the output going to files. */
-		FRunResult RunProgram(const std::string& Arguments)
-		{
-			const std::filesystem::path OutputFile = Folder / "stdout.txt";
-			const std::filesystem::path ErrorFile = Folder / "stderr.txt";
-			FRunResult Result;
-			Result.ExitCode = RunCommandLine(Quote(Program()) + " " + Arguments + " > " + Quote(OutputFile) + " 2> " + Quote(ErrorFile));
-			Result.Output = WithUnixLineEnds(ReadFileBytes(OutputFile));
-			Result.Errors = WithUnixLineEnds(ReadFileBytes(ErrorFile));
-			return Result;
-		}
-
-		/** Runs a script against this test's documents folder. */
-		FRunResult RunScript(const std::string& Script, const std::string& Size = "100x30")
-		{
-			const std::filesystem::path ScriptFile = Folder / "script.txt";
-			WriteFileBytes(ScriptFile, Script);
-			return RunProgram("--documents " + Quote(Documents) + " --script " + Quote(ScriptFile) + " --size " + Size);
-		}
-
-		std::filesystem::path Folder;
-		std::filesystem::path Documents;
-		std::filesystem::path ConfigFile;
-	};
-
-	const std::string OpenSettings = "key F10 Right Right Right Right Enter\n";
 }
 
 TEST_F(HmdEditorEndToEnd, WithoutAFileTheWindowIsEmptyAndClosingWritesTheFileAndItsFolders)
@@ -292,6 +138,14 @@ TEST_F(HmdEditorEndToEnd, QuittingOrEndingTheScriptWithTheWindowOpenStillSaves)
 	}
 }
 
+TEST_F(HmdEditorEndToEnd, ASleepWaitsAndTheScriptGoesOnAfterIt)
+{
+	const FRunResult Result = RunScript(OpenSettings + "type be\nsleep 0.05\ntype fore\nsleep 0\nkey Escape\n");
+	EXPECT_EQ(Result.ExitCode, 0) << Result.Errors;
+	EXPECT_EQ(Result.Errors, "");
+	EXPECT_EQ(ReadFileBytes(ConfigFile), ExpectedFile(u"before", false));
+}
+
 TEST_F(HmdEditorEndToEnd, BadScriptsStopBeforeAnythingRunsNamingTheLine)
 {
 	const struct
@@ -302,6 +156,7 @@ TEST_F(HmdEditorEndToEnd, BadScriptsStopBeforeAnythingRunsNamingTheLine)
 		{"key Escape\nfrobnicate\n", "script.txt, line 3: unknown action \"frobnicate\""},
 		{"# comment\n\nkey F10 Rigth Enter\n", "script.txt, line 4: unknown key name \"Rigth\""},
 		{"screen please\n", "script.txt, line 2: \"screen\" takes nothing after it"},
+		{"sleep 3600.5\n", "script.txt, line 2: \"sleep\" wants SECONDS from 0 to 3600, written like 2 or 0.5, not \"3600.5\""},
 	};
 	for (const auto& Case : Cases)
 	{
@@ -321,11 +176,12 @@ TEST_F(HmdEditorEndToEnd, BadCommandLinesAreRefusedClearly)
 	{
 		std::string Arguments;
 		int ExitCode;
-		const char* Message;
+		std::string Message;
 	} Cases[] = {
 		{"--bogus", 2, "unknown option --bogus"},
 		{"--script - --size 5x5", 2, "--size wants COLSxROWS"},
-		{"--documents " + Quote(Folder / "missing") + " --script " + Quote(EmptyScript), 1, "no such folder"},
+		{"--documents " + Quote(Folder / "missing") + " --script " + Quote(EmptyScript), 2, "--documents: no such folder: "},
+		{"--documents " + Quote(EmptyScript) + " --script " + Quote(EmptyScript), 2, "--documents: not a folder: "},
 		{"--script " + Quote(Folder / "missing.txt"), 1, "cannot read the script"},
 	};
 	for (const auto& Case : Cases)
@@ -339,6 +195,41 @@ TEST_F(HmdEditorEndToEnd, BadCommandLinesAreRefusedClearly)
 	EXPECT_EQ(Help.ExitCode, 0);
 	EXPECT_NE(Help.Output.find("Usage: hmd-editor"), std::string::npos);
 }
+
+#ifndef _WIN32
+// Where arguments are bytes: an existing folder whose name is not UTF-8 is
+// refused, and never taken for the folder named with U+FFFD in its place.
+TEST_F(HmdEditorEndToEnd, NamesThatAreNotUtf8AreRefusedNotTakenForALookAlike)
+{
+	const std::filesystem::path NotUtf8Folder = Folder / "Docs-\xFF";
+	const std::filesystem::path LookAlikeFolder = Folder / "Docs-\xEF\xBF\xBD";
+	std::filesystem::create_directories(NotUtf8Folder);
+	std::filesystem::create_directories(LookAlikeFolder);
+	const std::filesystem::path Script = WriteScript(OpenSettings + "type lost\nkey Escape\n");
+	const std::filesystem::path NotUtf8Script = Folder / "script-\xC3.txt";
+	WriteFileBytes(NotUtf8Script, OpenSettings + "type lost\nkey Escape\n");
+	WriteFileBytes(Folder / "script-\xEF\xBF\xBD.txt", OpenSettings + "type lost\nkey Escape\n");
+	const struct
+	{
+		const char* Description;
+		std::string Arguments;
+		std::string Message;
+	} Cases[] = {
+		{"the documents folder", "--documents " + Quote(NotUtf8Folder) + " --script " + Quote(Script),
+			"hmd-editor: --documents: the folder name is not UTF-8: " + Folder.string() + "/Docs-\\xff\n"},
+		{"the script", "--documents " + Quote(LookAlikeFolder) + " --script " + Quote(NotUtf8Script),
+			"hmd-editor: --script: the file name is not UTF-8: " + Folder.string() + "/script-\\xc3.txt\n"},
+	};
+	for (const auto& Case : Cases)
+	{
+		const FRunResult Result = RunProgram(Case.Arguments);
+		EXPECT_EQ(Result.ExitCode, 2) << Case.Description;
+		EXPECT_EQ(Result.Errors, Case.Message + "Try 'hmd-editor --help'.\n") << Case.Description;
+		EXPECT_TRUE(std::filesystem::is_empty(NotUtf8Folder)) << Case.Description;
+		EXPECT_TRUE(std::filesystem::is_empty(LookAlikeFolder)) << Case.Description;
+	}
+}
+#endif
 
 TEST_F(HmdEditorEndToEnd, ScreensMatchWhatTheUserSees)
 {

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+
 TEST(HmdEditorOptions, DefaultsToTheTerminalAt100x30)
 {
 	FHmdEditorOptions Options;
@@ -72,4 +76,67 @@ TEST(HmdEditorOptions, RejectsSizesOutsideTheLimits)
 		EXPECT_FALSE(ParseHmdEditorOptions({"--script", "s", "--size", Size}, Options, Error)) << Size;
 		EXPECT_NE(Error.find("--size wants COLSxROWS"), std::string::npos) << Size;
 	}
+}
+
+TEST(HmdEditorOptions, RefusesPathNamesThatAreNotUtf8ShowingTheBadBytes)
+{
+	struct FCase { const char* Description; TArray<std::string> Arguments; std::string Message; };
+	const FCase Cases[] = {
+		{"a lone byte", {"--documents", "/srv/Docs-\xFF"}, "--documents: the folder name is not UTF-8: /srv/Docs-\\xff"},
+		{"the other form", {"--documents=/srv/\xC3(ok)"}, "--documents: the folder name is not UTF-8: /srv/\\xc3(ok)"},
+		{"a cut-short sequence at the end", {"--documents", "/srv/\xE6\x96"}, "--documents: the folder name is not UTF-8: /srv/\\xe6\\x96"},
+		{"an overlong form", {"--documents", "/srv/\xC0\xAF"}, "--documents: the folder name is not UTF-8: /srv/\\xc0\\xaf"},
+		{"good characters kept", {"--documents", "/srv/J\xC3\xBCrgen/\xFE"}, "--documents: the folder name is not UTF-8: /srv/J\xC3\xBCrgen/\\xfe"},
+		{"control characters escaped too", {"--documents", "/srv/\x1B[2J\xFF"}, "--documents: the folder name is not UTF-8: /srv/\\x1b[2J\\xff"},
+		{"the script", {"--script", "run-\xFF.txt"}, "--script: the file name is not UTF-8: run-\\xff.txt"},
+	};
+	for (const FCase& Case : Cases)
+	{
+		FHmdEditorOptions Options;
+		std::string Error;
+		EXPECT_FALSE(ParseHmdEditorOptions(Case.Arguments, Options, Error)) << Case.Description;
+		EXPECT_EQ(Error, Case.Message) << Case.Description;
+	}
+}
+
+TEST(HmdEditorOptions, TakesNamesTheEngineTextCarriesUnchanged)
+{
+	// An encoded lone surrogate is what the Windows command line gives for such a name; it comes back as the same bytes.
+	for (const std::string Folder : {"/srv/J\xC3\xBCrgen/\xE5\x85\xB1", "/srv/\xF0\x9F\x98\x80", "/srv/\xED\xA0\x80-lone", "/srv/\xEF\xBF\xBD"})
+	{
+		FHmdEditorOptions Options;
+		std::string Error;
+		EXPECT_TRUE(ParseHmdEditorOptions({"--documents", Folder}, Options, Error)) << Error;
+		EXPECT_EQ(Options.DocumentsFolder, Folder);
+	}
+}
+
+TEST(HmdEditorOptions, TheDocumentsFolderMustBeAnExistingFolder)
+{
+	const std::filesystem::path Root =
+		std::filesystem::temp_directory_path() / ("hmd-editor-options-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+	std::filesystem::create_directories(Root / "Documents");
+	std::ofstream(Root / "file") << "a file";
+#ifndef _WIN32
+	std::filesystem::create_directory_symlink(Root / "Documents", Root / "link");
+#endif
+	struct FCase { const char* Description; std::string Folder; std::string Message; };
+	const FCase Cases[] = {
+		{"none given: the shell decides", "", ""},
+		{"a folder", (Root / "Documents").string(), ""},
+#ifndef _WIN32
+		{"a link to a folder", (Root / "link").string(), ""},
+#endif
+		{"missing", (Root / "missing").string(), "--documents: no such folder: " + (Root / "missing").string()},
+		{"a file", (Root / "file").string(), "--documents: not a folder: " + (Root / "file").string()},
+	};
+	for (const FCase& Case : Cases)
+	{
+		FHmdEditorOptions Options;
+		Options.DocumentsFolder = Case.Folder;
+		std::string Error;
+		EXPECT_EQ(CheckDocumentsFolder(Options, Error), Case.Message.empty()) << Case.Description;
+		EXPECT_EQ(Error, Case.Message) << Case.Description;
+	}
+	std::filesystem::remove_all(Root);
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -56,6 +57,16 @@ namespace
 		std::string CapturePane() const { return ReadCommandOutput("tmux -L " + Socket + " capture-pane -p -t editor 2>/dev/null"); }
 		void SendKeys(const std::string& Keys) const { Run("send-keys -t editor " + Keys); }
 		bool IsRunning() const { return Run("has-session -t editor") == 0; }
+		/** A value of the pane, through a tmux format such as "#{pane_pid}". */
+		std::string Query(const std::string& Format) const
+		{
+			std::string Value = ReadCommandOutput("tmux -L " + Socket + " display-message -p -t editor " + Quote(Format) + " 2>/dev/null");
+			while (!Value.empty() && Value.back() == '\n')
+			{
+				Value.pop_back();
+			}
+			return Value;
+		}
 
 		/** Waits, up to a generous limit, until the screen satisfies Condition. */
 		template <typename ConditionType>
@@ -85,29 +96,89 @@ namespace
 			}
 			return !IsRunning();
 		}
-
 	private:
 		std::string Socket;
 	};
+
+	std::string ReadFile(const std::filesystem::path& Path)
+	{
+		std::ifstream Stream(Path, std::ios::binary);
+		std::stringstream Bytes;
+		Bytes << Stream.rdbuf();
+		return Bytes.str();
+	}
+
+	/** The program in a tmux pane against a documents folder of the test's own. */
+	class HmdEditorInteractive : public testing::Test
+	{
+	protected:
+		void SetUp() override
+		{
+			if (std::system("tmux -V > /dev/null 2>&1") != 0)
+			{
+				GTEST_SKIP() << "tmux is not installed";
+			}
+			Folder = std::filesystem::temp_directory_path() / ("hmd-editor-tmux-" + std::to_string(getpid()));
+			Documents = Folder / "Documents";
+			std::filesystem::create_directories(Documents);
+			ConfigFile = Documents / "Orvek" / "Skellan_4.20" / "Config" / "OHeadSetConfig.json";
+		}
+
+		void TearDown() override
+		{
+			std::error_code Ignored;
+			std::filesystem::remove_all(Folder, Ignored);
+		}
+
+		/**
+		 * Starts the program in the pane through a shell that writes its exit
+		 * status to StatusFile when it ends (tmux's own record of it comes
+		 * late, or never, when the terminal closes first).
+		 */
+		void StartEditor(const FTmux& Tmux) const
+		{
+			const std::filesystem::path Program = std::filesystem::path(StringConv::ToUtf8(FPlatformProcess::BaseDir())) / HMD_EDITOR_FILE_NAME;
+			const std::string Command = "env XDG_STATE_HOME=" + Quote((Folder / "state").string()) + " " + Quote(Program.string())
+				+ " --documents " + Quote(Documents.string()) + "; echo $? > " + Quote(StatusFile().string());
+			ASSERT_EQ(Tmux.Run("new-session -d -s editor -x 100 -y 30 " + Quote(Command)), 0);
+			ASSERT_TRUE(Tmux.WaitForText("Level Viewport")) << Tmux.CapturePane();
+		}
+
+		std::filesystem::path StatusFile() const { return Folder / "status"; }
+
+		/** The program's process: the one child of the pane's shell. */
+		static pid_t EditorProcess(const FTmux& Tmux)
+		{
+			const std::string Shell = Tmux.Query("#{pane_pid}");
+			std::ifstream Children("/proc/" + Shell + "/task/" + Shell + "/children");
+			pid_t Child = -1;
+			Children >> Child;
+			return Child;
+		}
+
+		/** The status the shell wrote when the program ended; empty when it did not end in time. */
+		std::string WaitForExitStatus() const
+		{
+			const auto Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+			std::string Status = ReadFile(StatusFile());
+			while (Status.find('\n') == std::string::npos && std::chrono::steady_clock::now() < Deadline)
+			{
+				std::this_thread::sleep_for(std::chrono::milliseconds(50));
+				Status = ReadFile(StatusFile());
+			}
+			return Status.substr(0, Status.find('\n'));
+		}
+
+		std::filesystem::path Folder;
+		std::filesystem::path Documents;
+		std::filesystem::path ConfigFile;
+	};
 }
 
-TEST(HmdEditorInteractive, TheMainJobInATerminalFromStartToQuit)
+TEST_F(HmdEditorInteractive, TheMainJobInATerminalFromStartToQuit)
 {
-	if (std::system("tmux -V > /dev/null 2>&1") != 0)
-	{
-		GTEST_SKIP() << "tmux is not installed";
-	}
-	const std::filesystem::path Folder = std::filesystem::temp_directory_path() / ("hmd-editor-tmux-" + std::to_string(getpid()));
-	const std::filesystem::path Documents = Folder / "Documents";
-	std::filesystem::create_directories(Documents);
-	const std::filesystem::path Program = std::filesystem::path(StringConv::ToUtf8(FPlatformProcess::BaseDir())) / HMD_EDITOR_FILE_NAME;
-
 	FTmux Tmux;
-	const std::string Command = "env XDG_STATE_HOME=" + Quote((Folder / "state").string()) + " " + Quote(Program.string()) + " --documents "
-		+ Quote(Documents.string());
-	ASSERT_EQ(Tmux.Run("new-session -d -s editor -x 100 -y 30 " + Quote(Command)), 0);
-
-	ASSERT_TRUE(Tmux.WaitForText("Level Viewport")) << Tmux.CapturePane();
+	StartEditor(Tmux);
 	EXPECT_NE(Tmux.CapturePane().find(" File  Edit  Window  Help  Orvek Hmd"), std::string::npos) << Tmux.CapturePane();
 
 	Tmux.SendKeys("F10 Right Right Right Right");
@@ -126,12 +197,22 @@ TEST(HmdEditorInteractive, TheMainJobInATerminalFromStartToQuit)
 	Tmux.SendKeys("C-q");
 	ASSERT_TRUE(Tmux.WaitForExit()) << Tmux.CapturePane();
 
-	std::ifstream Stream(Documents / "Orvek" / "Skellan_4.20" / "Config" / "OHeadSetConfig.json", std::ios::binary);
-	std::stringstream Saved;
-	Saved << Stream.rdbuf();
-	EXPECT_EQ(Saved.str(), "{\r\n\t\"SubjectName\": \"Tracker 7\",\r\n\t\"EnableLogging\": true\r\n}");
+	EXPECT_EQ(ReadFile(ConfigFile), "{\r\n\t\"SubjectName\": \"Tracker 7\",\r\n\t\"EnableLogging\": true\r\n}");
 	EXPECT_TRUE(std::filesystem::exists(Folder / "state" / "hmd-editor" / "hmd-editor.log"));
+}
 
-	std::error_code Ignored;
-	std::filesystem::remove_all(Folder, Ignored);
+TEST_F(HmdEditorInteractive, SigtermWithTheWindowOpenSavesItAndEndsWith143)
+{
+	FTmux Tmux;
+	StartEditor(Tmux);
+	Tmux.SendKeys("F10 Right Right Right Right Enter");
+	ASSERT_TRUE(Tmux.WaitForText("Hmd Setting")) << Tmux.CapturePane();
+	Tmux.SendKeys("-l " + Quote("Stopped"));
+	ASSERT_TRUE(Tmux.WaitForText("[Stopped_")) << Tmux.CapturePane();
+
+	const pid_t Editor = EditorProcess(Tmux);
+	ASSERT_GT(Editor, 0);
+	ASSERT_EQ(kill(Editor, SIGTERM), 0);
+	EXPECT_EQ(WaitForExitStatus(), "143") << Tmux.CapturePane();
+	EXPECT_EQ(ReadFile(ConfigFile), "{\r\n\t\"SubjectName\": \"Stopped\",\r\n\t\"EnableLogging\": false\r\n}");
 }

@@ -11,18 +11,6 @@ namespace
 {
 	const std::string StartingFile = "{\r\n\t\"SubjectName\": \"\",\r\n\t\"EnableLogging\": false\r\n}";
 	const std::string Hmd1File = "{\r\n\t\"SubjectName\": \"HMD1\",\r\n\t\"EnableLogging\": true\r\n}";
-
-	/** The bytes of a file written in UTF-16 little-endian with its byte-order mark. */
-	std::string Utf16File(const std::u16string& Text)
-	{
-		std::string Bytes = "\xFF\xFE";
-		for (const char16_t Unit : Text)
-		{
-			Bytes.push_back(static_cast<char>(Unit & 0xFF));
-			Bytes.push_back(static_cast<char>(Unit >> 8));
-		}
-		return Bytes;
-	}
 }
 
 TEST_F(FSettingsTest, PathLiesBelowThePublicDocumentsFolder)

@@ -8,9 +8,16 @@
 #include "Shell/PlatformShell.h"
 #include "Widgets/SWindow.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <random>
+
+#if !defined(_WIN32)
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 void FLogCapture::Serialize(const TCHAR* Message, ELogVerbosity::Type Verbosity, const FName& Category)
 {
@@ -31,6 +38,22 @@ TArray<FString> FLogCapture::LinesOf(ELogVerbosity::Type Verbosity) const
 	return Result;
 }
 
+std::string FLogCapture::Warnings() const
+{
+	std::string Text;
+	for (const FString& Line : LinesOf(ELogVerbosity::Warning))
+	{
+		Text += StringConv::ToUtf8(Line) + "\n";
+	}
+	return Text;
+}
+
+void FLogCapture::Clear()
+{
+	Lines.Empty();
+	Verbosities.Empty();
+}
+
 void PrintTo(const FString& Text, std::ostream* Out)
 {
 	*Out << '"' << StringConv::ToUtf8(Text) << '"';
@@ -39,6 +62,17 @@ void PrintTo(const FString& Text, std::ostream* Out)
 FString Utf8(const char* Text)
 {
 	return StringConv::FromUtf8(Text);
+}
+
+std::string Utf16File(const std::u16string& Text)
+{
+	std::string Bytes = "\xFF\xFE";
+	for (const char16_t Unit : Text)
+	{
+		Bytes.push_back(static_cast<char>(Unit & 0xFF));
+		Bytes.push_back(static_cast<char>(Unit >> 8));
+	}
+	return Bytes;
 }
 
 void FSettingsTest::SetUp()
@@ -80,16 +114,42 @@ FString FSettingsTest::ConfigFilePath() const
 	return FString(Documents.u16string()) + TEXT("/Orvek/Skellan_4.20/Config/OHeadSetConfig.json");
 }
 
+std::filesystem::path FSettingsTest::BackupFile() const
+{
+	return ConfigFile().string() + ".bak";
+}
+
+std::vector<std::string> FSettingsTest::ConfigFolderEntries() const
+{
+	std::vector<std::string> Names;
+	for (const std::filesystem::directory_entry& Entry : std::filesystem::directory_iterator(ConfigFile().parent_path()))
+	{
+		Names.push_back(Entry.path().filename().string());
+	}
+	std::sort(Names.begin(), Names.end());
+	return Names;
+}
+
 void FSettingsTest::WriteConfig(const std::string& Bytes) const
 {
-	std::filesystem::create_directories(ConfigFile().parent_path());
-	std::ofstream Out(ConfigFile(), std::ios::binary | std::ios::trunc);
+	WriteBytes(ConfigFile(), Bytes);
+}
+
+void WriteBytes(const std::filesystem::path& Path, const std::string& Bytes)
+{
+	std::filesystem::create_directories(Path.parent_path());
+	std::ofstream Out(Path, std::ios::binary | std::ios::trunc);
 	Out << Bytes;
 }
 
 std::string FSettingsTest::ReadConfig() const
 {
-	std::ifstream In(ConfigFile(), std::ios::binary);
+	return ReadBytes(ConfigFile());
+}
+
+std::string ReadBytes(const std::filesystem::path& Path)
+{
+	std::ifstream In(Path, std::ios::binary);
 	return std::string(std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>());
 }
 
@@ -151,4 +211,79 @@ bool FSettingsTest::ScreenShows(const FString& Text) const
 		}
 	}
 	return false;
+}
+
+std::optional<std::string> FSettingsTest::RunAsOrdinaryUser(const std::function<std::string()>& Body)
+{
+#if defined(_WIN32)
+	return Body();
+#else
+	if (geteuid() != 0)
+	{
+		return Body();
+	}
+	constexpr uid_t OrdinaryUser = 65534;
+	constexpr gid_t OrdinaryGroup = 65534;
+	for (const std::filesystem::directory_entry& Entry : std::filesystem::recursive_directory_iterator(Root))
+	{
+		if (lchown(Entry.path().c_str(), OrdinaryUser, OrdinaryGroup) != 0)
+		{
+			return std::nullopt;
+		}
+	}
+	if (lchown(Root.c_str(), OrdinaryUser, OrdinaryGroup) != 0)
+	{
+		return std::nullopt;
+	}
+
+	int Pipe[2];
+	if (pipe(Pipe) != 0)
+	{
+		return std::nullopt;
+	}
+	const pid_t Child = fork();
+	if (Child == 0)
+	{
+		close(Pipe[0]);
+		if (setgroups(0, nullptr) != 0 || setgid(OrdinaryGroup) != 0 || setuid(OrdinaryUser) != 0)
+		{
+			_exit(3);
+		}
+		const std::string Report = Body();
+		for (SIZE_T Written = 0; Written < Report.size();)
+		{
+			const ssize_t Count = write(Pipe[1], Report.data() + Written, Report.size() - Written);
+			if (Count <= 0)
+			{
+				_exit(4);
+			}
+			Written += static_cast<SIZE_T>(Count);
+		}
+		_exit(0);
+	}
+	close(Pipe[1]);
+	if (Child < 0)
+	{
+		close(Pipe[0]);
+		return std::nullopt;
+	}
+	std::string Report;
+	char Buffer[4096];
+	for (ssize_t Count; (Count = read(Pipe[0], Buffer, sizeof(Buffer))) > 0;)
+	{
+		Report.append(Buffer, static_cast<SIZE_T>(Count));
+	}
+	close(Pipe[0]);
+	int Status = 0;
+	waitpid(Child, &Status, 0);
+	if (WIFEXITED(Status) && WEXITSTATUS(Status) == 3)
+	{
+		return std::nullopt;
+	}
+	if (!WIFEXITED(Status) || WEXITSTATUS(Status) != 0)
+	{
+		ADD_FAILURE() << "the ordinary user's part ended abnormally (wait status " << Status << ")";
+	}
+	return Report;
+#endif
 }

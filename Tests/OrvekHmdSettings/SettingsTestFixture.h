@@ -10,8 +10,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 class SOrvekHmdSettingsWidget;
 class SWindow;
@@ -23,6 +26,10 @@ public:
 	void Serialize(const TCHAR* Message, ELogVerbosity::Type Verbosity, const FName& Category) override;
 	/** Lines of the given verbosity, formatted as the log shows them. */
 	TArray<FString> LinesOf(ELogVerbosity::Type Verbosity) const;
+	/** The warnings, one a line, in UTF-8. */
+	std::string Warnings() const;
+	/** Forgets the lines kept so far. */
+	void Clear();
 
 private:
 	TArray<FString> Lines;
@@ -40,8 +47,20 @@ protected:
 
 	std::filesystem::path ConfigFile() const;
 	FString ConfigFilePath() const;
+	/** Where a save keeps the content of a file that did not load cleanly. */
+	std::filesystem::path BackupFile() const;
 	void WriteConfig(const std::string& Bytes) const;
 	std::string ReadConfig() const;
+	/** The names in the folder that holds the file, sorted. */
+	std::vector<std::string> ConfigFolderEntries() const;
+
+	/**
+	 * Runs Body as an ordinary user and returns what it returns. When this
+	 * process is root, Body runs in a child that owns the temporary root and
+	 * has dropped to user and group 65534; nothing, when privileges cannot be
+	 * dropped. Body must not use test assertions: its text is the report.
+	 */
+	std::optional<std::string> RunAsOrdinaryUser(const std::function<std::string()>& Body);
 
 	/** Builds a panel inside an open window, as the settings window holds it; the name box has the focus. */
 	TSharedRef<SOrvekHmdSettingsWidget> OpenPanel();
@@ -65,3 +84,11 @@ void PrintTo(const FString& Text, std::ostream* Out);
 
 /** Engine text from a UTF-8 literal. */
 FString Utf8(const char* Text);
+
+/** The bytes of a file written in UTF-16 little-endian with its byte-order mark. */
+std::string Utf16File(const std::u16string& Text);
+
+/** The bytes of a file; empty when it cannot be read. */
+std::string ReadBytes(const std::filesystem::path& Path);
+/** Replaces a file with Bytes, creating its folders. */
+void WriteBytes(const std::filesystem::path& Path, const std::string& Bytes);

@@ -6,17 +6,6 @@
 
 namespace
 {
-	bool Contains(const FString& Text, std::u16string_view Part)
-	{
-		return Text.View().find(Part) != std::u16string_view::npos;
-	}
-
-	bool Save(const FString& Path, std::string_view Bytes, FString* OutError)
-	{
-		return IFileManager::Get().WriteFileAtomically(
-			*Path, reinterpret_cast<const uint8*>(Bytes.data()), static_cast<int64>(Bytes.size()), OutError);
-	}
-
 	const std::string OldContent = "{\n\t\"SubjectName\": \"Old name that is longer than the new one\"\n}";
 }
 
@@ -25,7 +14,7 @@ TEST(AtomicSave, CreatesTheMissingFoldersOnTheWay)
 	FTempFolder Folder;
 	const FString Path = Folder.Path(u"Jürgen Σ/Orvek/Skellan_4.20/Config/OHeadSetConfig.json");
 	FString Error;
-	ASSERT_TRUE(Save(Path, "{}", &Error)) << Utf8(Error);
+	ASSERT_TRUE(SaveBytes(Path, "{}", &Error)) << Utf8(Error);
 	EXPECT_EQ(ReadBytes(ToNative(Path)), "{}");
 	EXPECT_EQ(Folder.Names(u"Jürgen Σ/Orvek/Skellan_4.20/Config"), std::vector<std::u16string>{u"OHeadSetConfig.json"});
 }
@@ -36,7 +25,7 @@ TEST(AtomicSave, ReplacesTheWholeFileAndLeavesNothingElse)
 	const FString Path = Folder.Path(u"OHeadSetConfig.json");
 	WriteBytes(ToNative(Path), OldContent);
 	FString Error;
-	ASSERT_TRUE(Save(Path, "{}", &Error)) << Utf8(Error);
+	ASSERT_TRUE(SaveBytes(Path, "{}", &Error)) << Utf8(Error);
 	EXPECT_EQ(ReadBytes(ToNative(Path)), "{}");
 	EXPECT_EQ(Folder.Names(), std::vector<std::u16string>{u"OHeadSetConfig.json"});
 }
@@ -54,7 +43,7 @@ TEST(AtomicSave, ReplacesALinkAtThePathInsteadOfFollowingIt)
 
 	const FString Path = Folder.Path(u"OHeadSetConfig.json");
 	FString Error;
-	ASSERT_TRUE(Save(Path, "{}", &Error)) << Utf8(Error);
+	ASSERT_TRUE(SaveBytes(Path, "{}", &Error)) << Utf8(Error);
 	EXPECT_FALSE(std::filesystem::is_symlink(ToNative(Path)));
 	EXPECT_EQ(ReadBytes(ToNative(Path)), "{}");
 	EXPECT_EQ(ReadBytes(Folder.Native() / "victim.txt"), "precious");
@@ -84,7 +73,7 @@ TEST(AtomicSave, BlockedTargetFailsWithAReasonAndLeavesNoTemporaryFile)
 		}
 
 		FString Error;
-		EXPECT_FALSE(Save(Target, "{}", &Error));
+		EXPECT_FALSE(SaveBytes(Target, "{}", &Error));
 		EXPECT_TRUE(Contains(Error, Blocker.View())) << Utf8(Error);
 		EXPECT_EQ(Folder.Names(), std::vector<std::u16string>{Case.Blocker});
 		EXPECT_EQ(ReadBytes(bFolderBlocks ? ToNative(Blocker) / "inside.txt" : ToNative(Blocker)), "kept");
@@ -93,32 +82,56 @@ TEST(AtomicSave, BlockedTargetFailsWithAReasonAndLeavesNoTemporaryFile)
 
 TEST(AtomicSave, FailureAtAnyStepLeavesTheOldFileWhole)
 {
-	const EFileWriteFault Faults[] = {EFileWriteFault::MakeDirectory, EFileWriteFault::CreateTemporary,
-		EFileWriteFault::Write, EFileWriteFault::Flush, EFileWriteFault::Rename};
+	const EFileWriteFault Faults[] = {EFileWriteFault::MakeDirectory, EFileWriteFault::CreateTemporary, EFileWriteFault::Write,
+		EFileWriteFault::Flush, EFileWriteFault::Backup, EFileWriteFault::Rename};
 	for (const EFileWriteFault Fault : Faults)
 	{
 		for (const bool bOldFile : {true, false})
 		{
-			FTempFolder Folder;
-			const FString Path = Folder.Path(u"OHeadSetConfig.json");
-			if (bOldFile)
+			// Within a base folder and asking for a copy of the old file, or neither.
+			for (const bool bWithinBase : {false, true})
 			{
-				WriteBytes(ToNative(Path), OldContent);
-			}
-			FString Error;
-			{
-				FScopedWriteFault Scoped(Fault);
-				EXPECT_FALSE(Save(Path, "{\"SubjectName\": \"new\"}", &Error));
-			}
-			EXPECT_TRUE(Contains(Error, u"simulated failure")) << static_cast<int>(Fault);
-			if (bOldFile)
-			{
-				EXPECT_EQ(ReadBytes(ToNative(Path)), OldContent) << static_cast<int>(Fault);
-				EXPECT_EQ(Folder.Names(), std::vector<std::u16string>{u"OHeadSetConfig.json"}) << static_cast<int>(Fault);
-			}
-			else
-			{
-				EXPECT_TRUE(Folder.Names().empty()) << static_cast<int>(Fault);
+				const std::string Row = "fault " + std::to_string(static_cast<int>(Fault)) + (bOldFile ? ", old file" : ", new file")
+					+ (bWithinBase ? ", within a base folder with a copy" : "");
+				FTempFolder Folder;
+				const FString Path = Folder.Path(u"OHeadSetConfig.json");
+				FFileAccess Access;
+				if (bWithinBase)
+				{
+					Access.BaseFolder = Folder.Path();
+					Access.BackupFilename = Folder.Path(u"OHeadSetConfig.json.bak");
+				}
+				if (bOldFile)
+				{
+					WriteBytes(ToNative(Path), OldContent);
+				}
+				// A copy is only made of a file that is there.
+				const bool bFaultApplies = Fault != EFileWriteFault::Backup || (bOldFile && bWithinBase);
+				FString Error;
+				{
+					FScopedWriteFault Scoped(Fault);
+					EXPECT_EQ(SaveBytes(Path, "{\"SubjectName\": \"new\"}", &Error, Access), !bFaultApplies) << Row;
+				}
+				if (!bFaultApplies)
+				{
+					continue;
+				}
+				EXPECT_TRUE(Contains(Error, u"simulated failure")) << Row << ": " << Utf8(Error);
+				if (!bOldFile)
+				{
+					EXPECT_TRUE(Folder.Names().empty()) << Row;
+					continue;
+				}
+				EXPECT_EQ(ReadBytes(ToNative(Path)), OldContent) << Row;
+				// Only a failure after the copy was made leaves it, a copy of the file as it still is.
+				const bool bCopyMade = bWithinBase && Fault == EFileWriteFault::Rename;
+				std::vector<std::u16string> Expected{u"OHeadSetConfig.json"};
+				if (bCopyMade)
+				{
+					Expected.push_back(u"OHeadSetConfig.json.bak");
+					EXPECT_EQ(ReadBytes(ToNative(Access.BackupFilename)), OldContent) << Row;
+				}
+				EXPECT_EQ(Folder.Names(), Expected) << Row;
 			}
 		}
 	}
@@ -131,7 +144,7 @@ TEST(AtomicSave, RefusesPathsThatNameNoFile)
 	for (const FString& Path : Paths)
 	{
 		FString Error;
-		EXPECT_FALSE(Save(Path, "{}", &Error)) << ToNative(Path);
+		EXPECT_FALSE(SaveBytes(Path, "{}", &Error)) << ToNative(Path);
 		EXPECT_FALSE(Error.IsEmpty());
 	}
 	EXPECT_TRUE(Folder.Names().empty());
@@ -165,4 +178,68 @@ TEST(FileManager, FolderAndFileOperations)
 	EXPECT_EQ(FileManager.FileSize(*To), -1);
 	EXPECT_FALSE(FileManager.Delete(*To, &Error));
 	EXPECT_TRUE(Contains(Error, To.View()));
+}
+
+TEST(AtomicSave, ReadOnlyFileIsNotReplacedWhoeverSaves)
+{
+	for (const bool bWithinBase : {false, true})
+	{
+		FTempFolder Folder;
+		const FString Path = Folder.Path(u"OHeadSetConfig.json");
+		WriteBytes(ToNative(Path), OldContent);
+		namespace fs = std::filesystem;
+		fs::permissions(ToNative(Path), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+		FFileAccess Access;
+		if (bWithinBase)
+		{
+			Access.BaseFolder = Folder.Path();
+		}
+
+		FString Error;
+		EXPECT_FALSE(SaveBytes(Path, "{}", &Error, Access)) << bWithinBase;
+		EXPECT_TRUE(Contains(Error, u"read-only") && Contains(Error, Path.View())) << Utf8(Error);
+		EXPECT_EQ(ReadBytes(ToNative(Path)), OldContent);
+		EXPECT_EQ(Folder.Names(), std::vector<std::u16string>{u"OHeadSetConfig.json"});
+		fs::permissions(ToNative(Path), fs::perms::owner_write, fs::perm_options::add);
+	}
+}
+
+TEST(AtomicSave, RemovesItsOwnLeftoversOnlyOnceNothingMayBeWritingThem)
+{
+	struct FCase
+	{
+		const char* Description;
+		const char16_t* Name;
+		int SecondsAgo;
+		bool bRemoved;
+	};
+	const FCase Cases[] = {
+		{"its own pattern, two minutes old", u"OHeadSetConfig.json.0123456789abcdef.tmp", 120, true},
+		{"its own pattern, just written", u"OHeadSetConfig.json.0123456789abcdef.tmp", 0, false},
+		{"its own pattern, dated after now", u"OHeadSetConfig.json.0123456789abcdef.tmp", -3600, false},
+		{"upper-case digits, which it never makes", u"OHeadSetConfig.json.0123456789ABCDEF.tmp", 120, false},
+		{"fifteen digits", u"OHeadSetConfig.json.0123456789abcde.tmp", 120, false},
+		{"another file's leftover", u"Other.json.0123456789abcdef.tmp", 120, false},
+		{"a longer name", u"OHeadSetConfig.json.0123456789abcdef.tmp.keep", 120, false},
+	};
+	for (const FCase& Case : Cases)
+	{
+		for (const bool bOldFile : {true, false})
+		{
+			FTempFolder Folder;
+			const FString Path = Folder.Path(u"OHeadSetConfig.json");
+			if (bOldFile)
+			{
+				WriteBytes(ToNative(Path), OldContent);
+			}
+			const std::filesystem::path Leftover = ToNative(Folder.Path(Case.Name));
+			WriteBytes(Leftover, "torn");
+			std::filesystem::last_write_time(Leftover, std::filesystem::file_time_type::clock::now() - std::chrono::seconds(Case.SecondsAgo));
+
+			FString Error;
+			ASSERT_TRUE(SaveBytes(Path, "{}", &Error)) << Utf8(Error);
+			EXPECT_EQ(std::filesystem::exists(Leftover), !Case.bRemoved) << Case.Description << (bOldFile ? ", old file" : ", new file");
+			EXPECT_EQ(ReadBytes(ToNative(Path)), "{}");
+		}
+	}
 }

@@ -6,6 +6,15 @@
 
 using namespace std::string_literals;
 
+namespace
+{
+	bool Save(const FString& Text, const FString& Path, uint32 WriteFlags, FString* OutError)
+	{
+		return FFileHelper::SaveStringToFile(
+			Text, *Path, FFileHelper::EEncodingOptions::AutoDetect, &IFileManager::Get(), WriteFlags, FFileAccess(), OutError);
+	}
+}
+
 TEST(FileHelper, SaveWritesSingleBytesForAsciiAndUtf16WithMarkOtherwise)
 {
 	struct FCase { std::u16string Text; std::string Bytes; };
@@ -23,7 +32,8 @@ TEST(FileHelper, SaveWritesSingleBytesForAsciiAndUtf16WithMarkOtherwise)
 	{
 		FTempFolder Folder;
 		const FString Path = Folder.Path(u"OHeadSetConfig.json");
-		ASSERT_TRUE(FFileHelper::SaveStringToFile(FString(Case.Text), *Path)) << Utf8(FFileHelper::GetLastSaveError());
+		FString Error;
+		ASSERT_TRUE(Save(FString(Case.Text), Path, 0, &Error)) << Utf8(Error);
 		EXPECT_EQ(ReadBytes(ToNative(Path)), Case.Bytes);
 
 		FString Loaded(TEXT("stale"));
@@ -73,15 +83,18 @@ TEST(FileHelper, FailedSaveTellsWhyAndKeepsTheOldFile)
 	FTempFolder Folder;
 	const FString Path = Folder.Path(u"file.json");
 	WriteBytes(ToNative(Path), "old");
+	FString Error;
 	{
 		FScopedWriteFault Fault(EFileWriteFault::Write);
-		EXPECT_FALSE(FFileHelper::SaveStringToFile(FString(TEXT("new")), *Path));
+		EXPECT_FALSE(Save(FString(TEXT("new")), Path, 0, &Error));
 	}
-	EXPECT_NE(FFileHelper::GetLastSaveError().View().find(Path.View()), std::u16string_view::npos);
+	EXPECT_NE(Error.View().find(Path.View()), std::u16string_view::npos) << Utf8(Error);
 	EXPECT_EQ(ReadBytes(ToNative(Path)), "old");
 
-	EXPECT_TRUE(FFileHelper::SaveStringToFile(FString(TEXT("new")), *Path));
-	EXPECT_TRUE(FFileHelper::GetLastSaveError().IsEmpty()) << "a success clears the reason";
+	FString Untouched(TEXT("untouched"));
+	EXPECT_TRUE(Save(FString(TEXT("new")), Path, 0, &Untouched));
+	EXPECT_EQ(Untouched, FString(TEXT("untouched"))) << "a success leaves the error text alone";
+	EXPECT_FALSE(Save(FString(TEXT("newer")), Folder.Path(u"file.json/"), 0, nullptr)) << "no error text is needed";
 }
 
 TEST(FileHelper, SaveRefusesWriteFlagsItDoesNotKnow)
@@ -89,8 +102,36 @@ TEST(FileHelper, SaveRefusesWriteFlagsItDoesNotKnow)
 	FTempFolder Folder;
 	const FString Path = Folder.Path(u"file.json");
 	WriteBytes(ToNative(Path), "old");
-	EXPECT_FALSE(FFileHelper::SaveStringToFile(FString(TEXT("new")), *Path, FFileHelper::EEncodingOptions::AutoDetect,
-		&IFileManager::Get(), 0x1));
-	EXPECT_NE(FFileHelper::GetLastSaveError().View().find(u"write flags"), std::u16string_view::npos);
+	FString Error;
+	EXPECT_FALSE(Save(FString(TEXT("new")), Path, 0x1, &Error));
+	EXPECT_NE(Error.View().find(u"write flags"), std::u16string_view::npos) << Utf8(Error);
 	EXPECT_EQ(ReadBytes(ToNative(Path)), "old");
+}
+
+TEST(FileHelper, LoadAndSaveKeepToTheBaseFolder)
+{
+	FTempFolder Folder;
+	FFileAccess Access;
+	Access.BaseFolder = Folder.Path(u"Public");
+	const FString Path = Folder.Path(u"Public/Orvek/file.json");
+
+	FString Error;
+	EXPECT_FALSE(FFileHelper::SaveStringToFile(FString(TEXT("text")), *Path, FFileHelper::EEncodingOptions::AutoDetect,
+		&IFileManager::Get(), 0, Access, &Error));
+	EXPECT_NE(Error.View().find(Access.BaseFolder.View()), std::u16string_view::npos) << Utf8(Error);
+	EXPECT_TRUE(Folder.Names().empty()) << "the missing base folder is not created";
+
+	std::filesystem::create_directory(ToNative(Access.BaseFolder));
+	ASSERT_TRUE(FFileHelper::SaveStringToFile(FString(TEXT("text")), *Path, FFileHelper::EEncodingOptions::AutoDetect,
+		&IFileManager::Get(), 0, Access, &Error))
+		<< Utf8(Error);
+	FString Loaded;
+	ASSERT_TRUE(FFileHelper::LoadFileToString(Loaded, *Path, FFileHelper::EHashOptions::None, Access, &Error)) << Utf8(Error);
+	EXPECT_EQ(Loaded, FString(TEXT("text")));
+
+	Loaded = FString(TEXT("kept"));
+	EXPECT_FALSE(FFileHelper::LoadFileToString(Loaded, *Folder.Path(u"Public/Orvek/missing.json"), FFileHelper::EHashOptions::None,
+		Access, &Error));
+	EXPECT_EQ(Loaded, FString(TEXT("kept")));
+	EXPECT_NE(Error.View().find(u"missing.json"), std::u16string_view::npos) << Utf8(Error);
 }

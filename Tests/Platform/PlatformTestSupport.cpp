@@ -1,6 +1,7 @@
 #include "PlatformTestSupport.h"
 
 #include "Containers/StringConv.h"
+#include "HAL/FileManager.h"
 
 #include <algorithm>
 #include <fstream>
@@ -80,4 +81,26 @@ void WriteBytes(const std::filesystem::path& Path, std::string_view Bytes)
 {
 	std::ofstream Stream(Path, std::ios::binary | std::ios::trunc);
 	Stream.write(Bytes.data(), static_cast<std::streamsize>(Bytes.size()));
+}
+
+bool Contains(const FString& Text, std::u16string_view Part)
+{
+	return Text.View().find(Part) != std::u16string_view::npos;
+}
+
+bool SaveBytes(const FString& Path, std::string_view Bytes, FString* OutError, const FFileAccess& Access)
+{
+	return IFileManager::Get().WriteFileAtomically(
+		*Path, reinterpret_cast<const uint8*>(Bytes.data()), static_cast<int64>(Bytes.size()), OutError, Access);
+}
+
+bool LoadBytes(const FString& Path, std::string& OutBytes, FString* OutError, const FFileAccess& Access)
+{
+	TArray<uint8> Loaded;
+	if (!IFileManager::Get().LoadFile(*Path, Loaded, OutError, Access))
+	{
+		return false;
+	}
+	OutBytes.assign(reinterpret_cast<const char*>(Loaded.GetData()), static_cast<SIZE_T>(Loaded.Num()));
+	return true;
 }

@@ -2,7 +2,9 @@
 // and the fault hook reset at the end of a scope.
 #pragma once
 
+#include "Containers/Array.h"
 #include "Containers/UnrealString.h"
+#include "HAL/FileAccess.h"
 #include "HAL/FileManagerTesting.h"
 
 #include <filesystem>
@@ -36,6 +38,12 @@ std::string Utf8(const FString& Text);
 void PrintTo(const FString& Text, std::ostream* Stream);
 std::string ReadBytes(const std::filesystem::path& Path);
 void WriteBytes(const std::filesystem::path& Path, std::string_view Bytes);
+bool Contains(const FString& Text, std::u16string_view Part);
+
+/** IFileManager::WriteFileAtomically with text bytes. */
+bool SaveBytes(const FString& Path, std::string_view Bytes, FString* OutError, const FFileAccess& Access = FFileAccess());
+/** IFileManager::LoadFile into text bytes; on failure OutBytes is left as it was. */
+bool LoadBytes(const FString& Path, std::string& OutBytes, FString* OutError, const FFileAccess& Access = FFileAccess());
 
 class FScopedWriteFault
 {

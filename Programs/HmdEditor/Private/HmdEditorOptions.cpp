@@ -1,6 +1,10 @@
 #include "HmdEditorOptions.h"
 
+#include "Containers/StringConv.h"
+#include "HAL/FileManager.h"
+
 #include <charconv>
+#include <cstdio>
 #include <string_view>
 
 namespace
@@ -16,6 +20,32 @@ namespace
 			return false;
 		}
 		Out = Value;
+		return true;
+	}
+
+	/**
+	 * True when the bytes name a path the engine's text carries unchanged:
+	 * UTF-8 (and, from the Windows command line, its lone surrogates). Other
+	 * bytes would decode to a look-alike name with U+FFFD in their place.
+	 */
+	bool IsLosslessPathName(const std::string& Bytes)
+	{
+		return StringConv::ToUtf8(StringConv::FromUtf8(Bytes)) == Bytes;
+	}
+
+	/** The length of the UTF-8 sequence that Lead starts, or 0 when it starts none. */
+	SIZE_T Utf8SequenceLength(unsigned char Lead)
+	{
+		return Lead < 0x80 ? 1 : Lead >= 0xC2 && Lead <= 0xDF ? 2 : Lead >= 0xE0 && Lead <= 0xEF ? 3 : Lead >= 0xF0 && Lead <= 0xF4 ? 4 : 0;
+	}
+
+	bool CheckPathName(const std::string& Name, const std::string& Value, const char* What, std::string& Error)
+	{
+		if (!IsLosslessPathName(Value))
+		{
+			Error = Name + ": the " + What + " name is not UTF-8: " + EscapePathForMessage(Value);
+			return false;
+		}
 		return true;
 	}
 
@@ -71,6 +101,10 @@ bool ParseHmdEditorOptions(const TArray<std::string>& Arguments, FHmdEditorOptio
 				Error = "--documents needs a folder";
 				return false;
 			}
+			if (!CheckPathName(Name, Value, "folder", Error))
+			{
+				return false;
+			}
 			Options.DocumentsFolder = Value;
 		}
 		else if (Name == "--script")
@@ -78,6 +112,10 @@ bool ParseHmdEditorOptions(const TArray<std::string>& Arguments, FHmdEditorOptio
 			if (Value.empty())
 			{
 				Error = "--script needs a file, or - for standard input";
+				return false;
+			}
+			if (!CheckPathName(Name, Value, "file", Error))
+			{
 				return false;
 			}
 			Options.ScriptPath = Value;
@@ -104,6 +142,45 @@ bool ParseHmdEditorOptions(const TArray<std::string>& Arguments, FHmdEditorOptio
 	return true;
 }
 
+std::string EscapePathForMessage(std::string_view Bytes)
+{
+	std::string Shown;
+	for (SIZE_T Index = 0; Index < Bytes.size();)
+	{
+		const unsigned char Byte = static_cast<unsigned char>(Bytes[Index]);
+		const SIZE_T Length = Utf8SequenceLength(Byte);
+		const bool bControl = Byte < 0x20 || Byte == 0x7F;
+		if (Length != 0 && !bControl && Index + Length <= Bytes.size() && StringConv::IsValidUtf8(Bytes.substr(Index, Length)))
+		{
+			Shown += Bytes.substr(Index, Length);
+			Index += Length;
+			continue;
+		}
+		char Escaped[5];
+		std::snprintf(Escaped, sizeof(Escaped), "\\x%02x", Byte);
+		Shown += Escaped;
+		++Index;
+	}
+	return Shown;
+}
+
+bool CheckDocumentsFolder(const FHmdEditorOptions& Options, std::string& Error)
+{
+	if (Options.DocumentsFolder.empty())
+	{
+		return true;
+	}
+	IFileManager& FileManager = IFileManager::Get();
+	const FString Folder = StringConv::FromUtf8(Options.DocumentsFolder);
+	if (FileManager.DirectoryExists(*Folder))
+	{
+		return true;
+	}
+	const char* const Reason = FileManager.FileExists(*Folder) ? "not a folder: " : "no such folder: ";
+	Error = "--documents: " + std::string(Reason) + EscapePathForMessage(Options.DocumentsFolder);
+	return false;
+}
+
 const char* GetHmdEditorUsage()
 {
 	return "Usage: hmd-editor [--documents DIR] [--script FILE [--size COLSxROWS]]\n"
@@ -125,10 +202,21 @@ const char* GetHmdEditorUsage()
 		   "                       Alt+<letter>, or a single printable character\n"
 		   "  type TEXT            type the text after the first space, exactly\n"
 		   "  screen               print the screen, then \"--- end of screen ---\"\n"
+		   "  sleep SECONDS        wait SECONDS, a decimal number from 0 to 3600 (for\n"
+		   "                       example 0.5); a stop signal ends the wait\n"
 		   "  quit                 quit as File > Exit does (the end of the script quits too)\n"
 		   "\n"
 		   "Keys: F10 or F9 opens the menu bar; Left/Right move between menus, Up/Down\n"
 		   "between entries, Enter chooses, Escape closes; Alt+<first letter> opens a\n"
 		   "menu; Ctrl+Q quits. In a window, Tab and Shift+Tab move the focus, Space\n"
-		   "toggles a check box, Enter commits, Escape closes.\n";
+		   "toggles a check box, Enter commits, Escape closes.\n"
+		   "\n"
+		   "A stop signal (SIGTERM, SIGHUP or SIGINT; on Windows Ctrl+C or Ctrl+Break)\n"
+		   "ends a run as a quit does: an open settings window is closed, and saved,\n"
+		   "first.\n"
+		   "\n"
+		   "Exit status: 0 after a normal run; 1 when the program cannot start or cannot\n"
+		   "read its script; 2 for bad options or a bad script; 128 + the signal's number\n"
+		   "after a stop signal (143 for SIGTERM, 129 for SIGHUP, 130 for SIGINT and\n"
+		   "Ctrl+C, 149 for Ctrl+Break).\n";
 }

@@ -5,6 +5,7 @@
 #include "CoreTypes.h"
 
 #include <string>
+#include <string_view>
 
 struct FHmdEditorOptions
 {
@@ -28,9 +29,19 @@ struct FHmdEditorOptions
 /**
  * Reads the arguments after the program name: --documents DIR, --script FILE,
  * --size COLSxROWS and --help, each also as --name=value. Returns false with
- * Error set (without the program name) for anything else.
+ * Error set (without the program name) for anything else, and for a DIR or
+ * FILE whose name is not UTF-8.
  */
 bool ParseHmdEditorOptions(const TArray<std::string>& Arguments, FHmdEditorOptions& Out, std::string& Error);
+
+/**
+ * True when no --documents was given or it names an existing folder (a link
+ * to one will do); false with Error set otherwise.
+ */
+bool CheckDocumentsFolder(const FHmdEditorOptions& Options, std::string& Error);
+
+/** A path as messages show it: UTF-8 as it is, any other byte (and control characters) as \xHH. */
+std::string EscapePathForMessage(std::string_view Bytes);
 
 /** The --help text. */
 const char* GetHmdEditorUsage();

@@ -1,11 +1,14 @@
 // The settings panel: the "Hmd Name" and "Enable Log" rows of the "Hmd
 // Setting" window. It loads the record from the configuration file when it
 // is built, follows the user's commits and toggles in memory, and writes the
-// record back when the module asks it to (at window close).
+// record back when the module asks it to (at window close). The file's rules
+// are OrvekHmdSettingsFile's; the panel adds the file access and tells the
+// user, through the log, what went wrong with the file.
 #pragma once
 
 #include "OrvekHmdSettingsApi.h"
 #include "OrvekHmdSettingsConfig.h"
+#include "OrvekHmdSettingsFile.h"
 
 #include "Widgets/DeclarativeSyntaxSupport.h"
 #include "Widgets/Input/SCheckBox.h"
@@ -28,10 +31,12 @@ public:
 	/** Takes the name box's current text into the record and writes the record to the file. */
 	void SaveConfig();
 
-	/** Full path of the configuration file; empty when the public documents folder is unknown. */
+	/** Full path of the configuration file; empty when the public documents folder is unknown or missing. */
 	const FString& GetConfigFilePath() const { return ConfigFilePath; }
 	/** The record as the panel holds it now. */
 	const OrvekHmdSettingsConfig& GetConfig() const { return Config; }
+	/** What the load found in the file's content; nothing when there was no file or it could not be read. */
+	const FOrvekHmdSettingsFindings& GetLoadFindings() const { return LoadFindings; }
 
 private:
 	void BuildConfigFilePath();
@@ -43,6 +48,16 @@ private:
 
 	TSharedPtr<SEditableTextBox> HmdNameTextBox;
 	TSharedPtr<SCheckBox> EnableLogCheckBox;
+	/** The public documents folder, as the shell gave it; empty when unknown or missing. */
+	FString DocumentsFolder;
 	FString ConfigFilePath;
 	OrvekHmdSettingsConfig Config;
+	FOrvekHmdSettingsFindings LoadFindings;
+	/**
+	 * The file was there when the panel was built but could not be read.
+	 * Nothing of it is known, so the save must not replace it.
+	 */
+	bool bFileUnreadable = false;
+	/** Why the file could not be read. */
+	FString ReadError;
 };

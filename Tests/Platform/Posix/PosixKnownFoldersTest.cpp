@@ -8,15 +8,18 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
-using namespace std::string_literals;
-
 namespace
 {
+	// The system's codes for a missing folder and for a path that names none.
+	constexpr DWORD FileNotFoundError = 2;
+	constexpr DWORD PathNotFoundError = 3;
+
 	/** Sets or unsets variables for one test and puts the old values back. */
 	class FScopedEnvironment
 	{
@@ -40,80 +43,123 @@ namespace
 		std::vector<std::pair<std::string, std::optional<std::string>>> Saved;
 	};
 
-	std::optional<FString> QueryPublicDocuments()
+	struct FQueryAnswer
+	{
+		HRESULT Result = S_OK;
+		/** The folder, as the bytes that name it; empty when the query failed. */
+		std::string Folder;
+	};
+
+	FQueryAnswer QueryPublicDocuments()
 	{
 		PWSTR Path = nullptr;
-		const HRESULT Result = SHGetKnownFolderPath(FOLDERID_PublicDocuments, 0, nullptr, &Path);
-		std::optional<FString> Folder;
-		if (SUCCEEDED(Result))
+		FQueryAnswer Answer;
+		Answer.Result = SHGetKnownFolderPath(FOLDERID_PublicDocuments, 0, nullptr, &Path);
+		if (SUCCEEDED(Answer.Result))
 		{
-			Folder = StringConv::FromWide(Path);
+			Answer.Folder = StringConv::ToUtf8(StringConv::FromWide(Path));
 		}
 		else
 		{
 			EXPECT_EQ(Path, nullptr);
 		}
 		CoTaskMemFree(Path);
-		return Folder;
+		return Answer;
 	}
+
+	/** Folders, a link to one and files to point the environment at, made below a fresh folder. */
+	class PosixPublicDocuments : public testing::Test
+	{
+	protected:
+		void SetUp() override
+		{
+			for (const char* Folder : {"share", "home/ana/Public", "home/bo", "home/cy", "J\xC3\xBCrgen/\xE5\x85\xB1\xE6\x9C\x89", "\xF0\x9F\x98\x80",
+					 "\xED\xA0\x80-lone", "\xFF\xFE"})
+			{
+				std::filesystem::create_directories(Root.Native() / Folder);
+			}
+			std::filesystem::create_directory_symlink(Root.Native() / "share", Root.Native() / "share-link");
+			WriteBytes(Root.Native() / "file", "a file");
+			WriteBytes(Root.Native() / "home/cy/Public", "a file");
+		}
+
+		/** The bytes of Relative below the fresh folder. */
+		std::string In(const std::string& Relative) const { return Root.Native().string() + "/" + Relative; }
+
+		FTempFolder Root;
+	};
 }
 
-TEST(PosixKnownFolders, PublicShareThenHomeThenFailure)
+TEST_F(PosixPublicDocuments, PublicShareThenHomeOnlyWhenTheFolderIsThere)
 {
+	const HRESULT Missing = HRESULT_FROM_WIN32(FileNotFoundError);
+	const HRESULT Unavailable = HRESULT_FROM_WIN32(PathNotFoundError);
+	const HRESULT NotUtf8 = HRESULT_FROM_WIN32(ERROR_NO_UNICODE_TRANSLATION);
+	// The machine's own /Public decides what HOME=/ answers; test machines have none.
+	const bool bRootPublic = std::filesystem::is_directory("/Public");
 	struct FCase
 	{
+		const char* Description;
 		std::optional<std::string> PublicShare;
 		std::optional<std::string> Home;
-		std::optional<std::u16string> Expected;
+		HRESULT Result;
+		std::string Folder;
 	};
 	const FCase Cases[] = {
-		{"/srv/share", "/home/ana", u"/srv/share"},
-		{"/srv/share//", "/home/ana", u"/srv/share"},
-		{"/", "/home/ana", u"/"},
-		{std::nullopt, "/home/ana", u"/home/ana/Public"},
-		{std::nullopt, "/home/ana/", u"/home/ana/Public"},
-		{std::nullopt, "/", u"/Public"},
-		// Empty or relative values name no folder and are passed over.
-		{"", "/home/ana", u"/home/ana/Public"},
-		{"share", "/home/ana", u"/home/ana/Public"},
-		{std::nullopt, std::nullopt, std::nullopt},
-		{std::nullopt, "", std::nullopt},
-		{"relative", "relative", std::nullopt},
-		// Bytes are decoded as UTF-8, characters beyond the BMP and encoded lone surrogates included.
-		{"/srv/J\xC3\xBCrgen/\xE5\x85\xB1\xE6\x9C\x89", std::nullopt, u"/srv/Jürgen/共有"},
-		{"/srv/\xF0\x9F\x98\x80", std::nullopt, u"/srv/\U0001F600"},
-		{"/srv/\xED\xA0\x80-lone", std::nullopt, u"/srv/\xD800-lone"},
-		// Bytes that no text encodes back to would name another folder.
-		{"/srv/\xFF\xFE", "/home/ana", std::nullopt},
+		{"the public share folder", In("share"), In("home/ana"), S_OK, In("share")},
+		{"trailing separators dropped", In("share//"), In("home/ana"), S_OK, In("share")},
+		{"a link to a folder is kept as it is", In("share-link"), std::nullopt, S_OK, In("share-link")},
+		{"Public in the home folder", std::nullopt, In("home/ana"), S_OK, In("home/ana/Public")},
+		{"a home with a trailing separator", std::nullopt, In("home/ana/"), S_OK, In("home/ana/Public")},
+		{"an empty public share is passed over", "", In("home/ana"), S_OK, In("home/ana/Public")},
+		{"a relative public share is passed over", "share", In("home/ana"), S_OK, In("home/ana/Public")},
+		{"non-ASCII UTF-8", In("J\xC3\xBCrgen/\xE5\x85\xB1\xE6\x9C\x89"), std::nullopt, S_OK, In("J\xC3\xBCrgen/\xE5\x85\xB1\xE6\x9C\x89")},
+		{"beyond the BMP", In("\xF0\x9F\x98\x80"), std::nullopt, S_OK, In("\xF0\x9F\x98\x80")},
+		{"an encoded lone surrogate comes back as the same bytes", In("\xED\xA0\x80-lone"), std::nullopt, S_OK, In("\xED\xA0\x80-lone")},
+		{"neither variable set", std::nullopt, std::nullopt, Unavailable, ""},
+		{"an empty home", std::nullopt, "", Unavailable, ""},
+		{"both relative", "relative", "relative", Unavailable, ""},
+		{"a system account's home that does not exist", std::nullopt, "/nonexistent", Missing, ""},
+		{"a home without Public", std::nullopt, In("home/bo"), Missing, ""},
+		{"a home whose Public is a file", std::nullopt, In("home/cy"), Unavailable, ""},
+		{"the root home's /Public", std::nullopt, "/", bRootPublic ? S_OK : Missing, bRootPublic ? "/Public" : ""},
+		{"the root as the public share, the home not asked", "/", In("home/ana"), Unavailable, ""},
+		{"the root written twice", "//", In("home/ana"), Unavailable, ""},
+		{"a missing public share, the home not asked", In("missing"), In("home/ana"), Missing, ""},
+		{"a file as the public share", In("file"), In("home/ana"), Unavailable, ""},
+		{"an existing folder whose name is not UTF-8", In("\xFF\xFE"), In("home/ana"), NotUtf8, ""},
+		{"a missing folder whose name is not UTF-8", In("missing-\xFF"), In("home/ana"), NotUtf8, ""},
+		{"a home whose name is not UTF-8", std::nullopt, In("\xFF\xFE"), NotUtf8, ""},
 	};
 	for (const FCase& Case : Cases)
 	{
 		FScopedEnvironment Environment;
 		Environment.Set("XDG_PUBLICSHARE_DIR", Case.PublicShare);
 		Environment.Set("HOME", Case.Home);
-		const std::optional<FString> Expected = Case.Expected ? std::optional<FString>(FString(*Case.Expected)) : std::nullopt;
-		EXPECT_EQ(QueryPublicDocuments(), Expected) << Case.PublicShare.value_or("(unset)") << " " << Case.Home.value_or("(unset)");
+		const FQueryAnswer Answer = QueryPublicDocuments();
+		EXPECT_EQ(Answer.Result, Case.Result) << Case.Description;
+		EXPECT_EQ(Answer.Folder, Case.Folder) << Case.Description;
 	}
 }
 
-TEST(PosixKnownFolders, TheReturnedPathNamesTheSameBytesAgain)
+TEST_F(PosixPublicDocuments, NothingIsMadeWhereTheFolderIsMissing)
 {
-	const std::string Bytes = "/srv/\xED\xA0\x80/\xF0\x9F\x98\x80/J\xC3\xBCrgen";
 	FScopedEnvironment Environment;
-	Environment.Set("XDG_PUBLICSHARE_DIR", Bytes);
-	const std::optional<FString> Folder = QueryPublicDocuments();
-	ASSERT_TRUE(Folder.has_value());
-	EXPECT_EQ(StringConv::ToUtf8(*Folder), Bytes);
+	Environment.Set("XDG_PUBLICSHARE_DIR", std::nullopt);
+	Environment.Set("HOME", In("home/bo"));
+	EXPECT_EQ(QueryPublicDocuments().Result, HRESULT_FROM_WIN32(FileNotFoundError));
+	EXPECT_EQ(QueryPublicDocuments().Result, HRESULT_FROM_WIN32(FileNotFoundError)) << "asked again, the answer stays";
+	EXPECT_TRUE(std::filesystem::is_empty(Root.Native() / "home/bo"));
 }
 
-TEST(PosixKnownFolders, OverrideComesFirstAndClearingItAsksTheSystemAgain)
+TEST_F(PosixPublicDocuments, OverrideComesFirstAndClearingItAsksTheSystemAgain)
 {
 	FScopedEnvironment Environment;
-	Environment.Set("XDG_PUBLICSHARE_DIR", "/srv/share"s);
+	Environment.Set("XDG_PUBLICSHARE_DIR", In("share"));
 	FPlatformShell::SetKnownFolderOverride(FString(TEXT("/opt/documents")));
-	EXPECT_EQ(QueryPublicDocuments(), std::optional<FString>(FString(TEXT("/opt/documents"))));
+	EXPECT_EQ(QueryPublicDocuments().Folder, "/opt/documents");
 	FPlatformShell::ClearKnownFolderOverride();
-	EXPECT_EQ(QueryPublicDocuments(), std::optional<FString>(FString(TEXT("/srv/share"))));
+	EXPECT_EQ(QueryPublicDocuments().Folder, In("share"));
 }
 
 TEST(PosixKnownFolders, OtherFoldersAreUnknown)

@@ -5,7 +5,25 @@
 
 namespace
 {
-	FString GLastSaveError;
+	bool SaveText(const FString& String, const FString& Filename, IFileManager& FileManager, uint32 WriteFlags, const FFileAccess& Access,
+		FString& OutError)
+	{
+		if (WriteFlags != 0)
+		{
+			OutError = DescribeFileError(TEXT("Could not save"), Filename, FString::Printf(TEXT("unsupported write flags 0x%x"), WriteFlags));
+			return false;
+		}
+		const TArray<uint8> Bytes = FTextFileEncoding::Encode(String);
+		if (FileManager.WriteFileAtomically(*Filename, Bytes.GetData(), Bytes.Num(), &OutError, Access))
+		{
+			return true;
+		}
+		if (OutError.IsEmpty())
+		{
+			OutError = DescribeFileError(TEXT("Could not save"), Filename, TEXT("the file manager gave no reason"));
+		}
+		return false;
+	}
 }
 
 bool FFileHelper::LoadFileToString(FString& Result, const TCHAR* Filename, EHashOptions /*VerifyFlags*/, const FFileAccess& Access,
@@ -24,34 +42,11 @@ bool FFileHelper::SaveStringToFile(const FString& String, const TCHAR* Filename,
 	IFileManager* FileManager, uint32 WriteFlags, const FFileAccess& Access, FString* OutError)
 {
 	check(FileManager != nullptr);
-	GLastSaveError.Empty();
-	if (WriteFlags != 0)
+	FString Error;
+	const bool bSaved = SaveText(String, FString(Filename), *FileManager, WriteFlags, Access, Error);
+	if (!bSaved && OutError != nullptr)
 	{
-		GLastSaveError = DescribeFileError(
-			TEXT("Could not save"), FString(Filename), FString::Printf(TEXT("unsupported write flags 0x%x"), WriteFlags));
-		if (OutError != nullptr)
-		{
-			*OutError = GLastSaveError;
-		}
-		return false;
+		*OutError = Error;
 	}
-	const TArray<uint8> Bytes = FTextFileEncoding::Encode(String);
-	if (FileManager->WriteFileAtomically(Filename, Bytes.GetData(), Bytes.Num(), &GLastSaveError, Access))
-	{
-		return true;
-	}
-	if (GLastSaveError.IsEmpty())
-	{
-		GLastSaveError = DescribeFileError(TEXT("Could not save"), FString(Filename), TEXT("the file manager gave no reason"));
-	}
-	if (OutError != nullptr)
-	{
-		*OutError = GLastSaveError;
-	}
-	return false;
-}
-
-const FString& FFileHelper::GetLastSaveError()
-{
-	return GLastSaveError;
+	return bSaved;
 }

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-/** A file opened for writing by FPlatformFile::CreateNew. Closes silently when destroyed unclosed. */
+/** A file opened for writing by CreateNew. Closes silently when destroyed unclosed. */
 class IPlatformFileWriter
 {
 public:

@@ -1,10 +1,11 @@
 // Known folders on systems without the Windows shell: the public documents
-// folder is the desktop's public share folder.
+// folder is the desktop's public share folder, when it exists.
 #include "Common/ShellPlatform.h"
 #include "Containers/StringConv.h"
 
 #include <cstdlib>
 #include <string>
+#include <sys/stat.h>
 
 namespace
 {
@@ -54,6 +55,22 @@ EngineShell::HRESULT FShellPlatform::QueryKnownFolder(const EngineShell::KNOWNFO
 	if (StringConv::ToUtf8(Path) != Bytes)
 	{
 		return ShellResult::NoUnicodeTranslation;
+	}
+	// Files go into folders made below this one, so it must be a folder that
+	// is there already: a missing one is never made (a system account's
+	// /nonexistent home), and the root is no documents folder.
+	if (Bytes == "/")
+	{
+		return ShellResult::PathNotFound;
+	}
+	struct stat Status = {};
+	if (::stat(Bytes.c_str(), &Status) != 0)
+	{
+		return ShellResult::FileNotFound;
+	}
+	if (!S_ISDIR(Status.st_mode))
+	{
+		return ShellResult::PathNotFound;
 	}
 	OutPath = std::move(Path);
 	return ShellResult::Ok;

@@ -41,16 +41,24 @@ public:
 	/**
 	 * Replaces the file with Bytes so that readers see either the old content
 	 * or the new, never a mix: the bytes go to a new, unpredictably named
-	 * file in the same folder, are flushed to disk and then renamed over the
-	 * target. Missing folders are created first, within Access. Without a base
+	 * file in the same folder (<file name>.<16 hex digits>.tmp), are flushed
+	 * to disk and then renamed over the target, and the folder is flushed.
+	 * Missing folders are created first, within Access. Without a base
 	 * folder, a link at the target is replaced, not followed.
 	 *
 	 * The replacement keeps what stored files rely on when they are rewritten
 	 * in place: the old file's permission bits, its group where the process
-	 * may set it and its owner where it has the privilege to (on Windows its
+	 * may set it (where it may not, the group gets no more than everyone
+	 * else had) and its owner where it has the privilege to (on Windows its
 	 * attributes and security descriptor). A file that did not exist gets the
 	 * default mode. A file this process may not write, or one marked
-	 * read-only, is not replaced.
+	 * read-only, is not replaced, and the error says "read-only"; a file that
+	 * nobody has write permission for counts as read-only even for the
+	 * superuser. Neither is a folder, a pipe or a device at the path.
+	 *
+	 * Temporary files of the pattern above that an earlier save left behind
+	 * are removed, unless a running save may still be writing one: one held
+	 * by its writer, or changed within the last minute.
 	 *
 	 * On failure the old file is left whole, and no temporary file remains
 	 * unless it could not be removed, which OutError then says, naming it.

@@ -12,6 +12,8 @@ enum class EFileWriteFault : uint8
 	/** Half of the bytes reach the temporary file, then the write fails. */
 	Write,
 	Flush,
+	/** Keeping the copy of the old file that FFileAccess::BackupFilename asks for. */
+	Backup,
 	Rename,
 };
 

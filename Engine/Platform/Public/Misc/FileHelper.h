@@ -33,17 +33,9 @@ public:
 	/**
 	 * Replaces the file with String, atomically (IFileManager::WriteFileAtomically),
 	 * creating missing folders within Access. WriteFlags must be 0. On failure
-	 * the old file is left whole and GetLastSaveError, and OutError when
-	 * given, tell why.
+	 * the old file is left whole and OutError, when given, tells why.
 	 */
 	static bool SaveStringToFile(const FString& String, const TCHAR* Filename,
 		EEncodingOptions EncodingOptions = EEncodingOptions::AutoDetect, IFileManager* FileManager = &IFileManager::Get(),
 		uint32 WriteFlags = 0, const FFileAccess& Access = FFileAccess(), FString* OutError = nullptr);
-
-	/**
-	 * Why the latest SaveStringToFile failed (the path and the system's
-	 * reason); empty after a success. Files are saved on the main thread, so
-	 * one reason is kept for the process.
-	 */
-	static const FString& GetLastSaveError();
 };

@@ -1,6 +1,7 @@
 #include "App/HostModes.h"
 
 #include "App/HmdEditorSession.h"
+#include "App/StopSignals.h"
 #include "HmdEditorOptions.h"
 #include "Script/EditorScript.h"
 #include "Script/ScriptEventSource.h"
@@ -20,6 +21,12 @@ namespace
 		if (Path == "-")
 		{
 			OutText.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+			// A stop signal cuts the read short as if the script ended there: none of it runs.
+			if (StopSignals::GetReceived() != 0)
+			{
+				Error = "stopped by a signal while reading the script from standard input";
+				return false;
+			}
 			if (std::cin.bad())
 			{
 				Error = "cannot read the script from standard input";

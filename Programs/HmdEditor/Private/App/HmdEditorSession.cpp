@@ -10,7 +10,6 @@
 #include "Containers/StringConv.h"
 #include "Framework/Application/SlateApplication.h"
 #include "Framework/Docking/TabManager.h"
-#include "HAL/FileManager.h"
 #include "HAL/PlatformProcess.h"
 #include "LevelEditor.h"
 #include "Modules/ModuleManager.h"
@@ -34,13 +33,7 @@ bool FHmdEditorSession::Startup(const FHmdEditorOptions& Options, std::string& E
 {
 	if (!Options.DocumentsFolder.empty())
 	{
-		const FString DocumentsFolder = StringConv::FromUtf8(Options.DocumentsFolder);
-		if (!IFileManager::Get().DirectoryExists(*DocumentsFolder))
-		{
-			Error = "--documents: no such folder: " + Options.DocumentsFolder;
-			return false;
-		}
-		FPlatformShell::SetKnownFolderOverride(DocumentsFolder);
+		FPlatformShell::SetKnownFolderOverride(StringConv::FromUtf8(Options.DocumentsFolder));
 	}
 
 	FSlateApplication& Application = FSlateApplication::Create();

@@ -27,9 +27,9 @@ public:
 	FHmdEditorSession& operator=(const FHmdEditorSession&) = delete;
 
 	/**
-	 * Sets the documents folder, loads the modules and opens the main window.
-	 * Returns false with Error set when a module cannot be loaded or the
-	 * documents folder does not exist.
+	 * Sets the documents folder (Options as CheckDocumentsFolder passed them),
+	 * loads the modules and opens the main window. Returns false with Error
+	 * set when a module cannot be loaded.
 	 */
 	bool Startup(const FHmdEditorOptions& Options, std::string& Error);
 

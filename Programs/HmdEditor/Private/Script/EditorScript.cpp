@@ -3,6 +3,9 @@
 #include "Input/KeyNames.h"
 #include "Input/Utf8CodePoints.h"
 
+#include <algorithm>
+#include <charconv>
+
 namespace
 {
 	constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
@@ -73,6 +76,55 @@ namespace
 		return true;
 	}
 
+	bool IsDigits(std::string_view Text)
+	{
+		return std::all_of(Text.begin(), Text.end(), [](char Character) { return Character >= '0' && Character <= '9'; });
+	}
+
+	/** Whole seconds, then optionally a point and one to nine decimals; nothing else, no sign. */
+	bool ParseSeconds(std::string_view Text, std::chrono::nanoseconds& Out)
+	{
+		constexpr SIZE_T MaxDecimals = 9;
+		const SIZE_T Point = Text.find('.');
+		const std::string_view Whole = Text.substr(0, Point);
+		const std::string_view Decimals = Point == std::string_view::npos ? std::string_view() : Text.substr(Point + 1);
+		if (Whole.empty() || !IsDigits(Whole) || !IsDigits(Decimals) || (Point != std::string_view::npos && Decimals.empty())
+			|| Decimals.size() > MaxDecimals)
+		{
+			return false;
+		}
+		int64 Seconds = 0;
+		const std::from_chars_result Result = std::from_chars(Whole.data(), Whole.data() + Whole.size(), Seconds);
+		if (Result.ec != std::errc() || Seconds > MaxScriptSleepSeconds)
+		{
+			return false;
+		}
+		int64 Nanoseconds = 0;
+		for (SIZE_T Index = 0; Index < MaxDecimals; ++Index)
+		{
+			Nanoseconds = Nanoseconds * 10 + (Index < Decimals.size() ? Decimals[Index] - '0' : 0);
+		}
+		if (Seconds == MaxScriptSleepSeconds && Nanoseconds != 0)
+		{
+			return false;
+		}
+		Out = std::chrono::seconds(Seconds) + std::chrono::nanoseconds(Nanoseconds);
+		return true;
+	}
+
+	bool ParseSleepLine(std::string_view AfterAction, FScriptCommand& Command, std::string& Message)
+	{
+		std::string_view Rest;
+		const std::string_view Word = FirstWord(TrimLeft(AfterAction), Rest);
+		if (!TrimLeft(Rest).empty() || !ParseSeconds(Word, Command.Duration))
+		{
+			Message = "\"sleep\" wants SECONDS from 0 to " + std::to_string(MaxScriptSleepSeconds) + ", written like 2 or 0.5, not \""
+				+ std::string(TrimLeft(AfterAction)) + "\"";
+			return false;
+		}
+		return true;
+	}
+
 	/** Sets bSkip for blank and comment lines; returns false with Message set for a bad line. */
 	bool ParseLine(std::string_view Line, bool& bSkip, FScriptCommand& Command, std::string& Message)
 	{
@@ -94,6 +146,11 @@ namespace
 		{
 			Command.Action = EScriptAction::Press;
 			return ParseTypeLine(Rest, Command, Message);
+		}
+		if (Action == "sleep")
+		{
+			Command.Action = EScriptAction::Sleep;
+			return ParseSleepLine(Rest, Command, Message);
 		}
 		if (Action == "screen" || Action == "quit")
 		{

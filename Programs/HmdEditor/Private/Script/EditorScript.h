@@ -3,6 +3,7 @@
 //   key NAME [NAME ...]   key presses, named as in Input/KeyNames.h
 //   type TEXT             the text after the first space, one press a character
 //   screen                print the screen
+//   sleep SECONDS         wait, up to an hour; a stop signal ends the wait
 //   quit                  quit as File > Exit does
 //
 // Blank lines and lines starting with '#' are skipped.
@@ -11,6 +12,7 @@
 #include "Containers/Array.h"
 #include "Input/HostInput.h"
 
+#include <chrono>
 #include <string>
 #include <string_view>
 
@@ -18,8 +20,12 @@ enum class EScriptAction : uint8
 {
 	Press,
 	Screen,
+	Sleep,
 	Quit,
 };
+
+/** The longest "sleep" a script may ask for, in seconds. */
+inline constexpr int32 MaxScriptSleepSeconds = 3600;
 
 struct FScriptCommand
 {
@@ -28,6 +34,8 @@ struct FScriptCommand
 	int32 Line = 0;
 	/** The key presses of a "key" or "type" line, in order. */
 	TArray<FHostKeyPress> Presses;
+	/** How long a "sleep" line waits. */
+	std::chrono::nanoseconds Duration{0};
 };
 
 struct FScriptError

@@ -1,5 +1,6 @@
 #include "Script/ScriptEventSource.h"
 
+#include "App/StopSignals.h"
 #include "Containers/StringConv.h"
 #include "Input/SlateInputEvents.h"
 #include "Text/CodePointString.h"
@@ -27,7 +28,8 @@ FScriptEventSource::FScriptEventSource(TArray<FScriptCommand> InCommands, std::f
 
 bool FScriptEventSource::WaitForNextEvent(FSlateEvent& OutEvent)
 {
-	while (Commands.IsValidIndex(CommandIndex))
+	// A stop signal ends the input wherever the script is, as its end would.
+	while (Commands.IsValidIndex(CommandIndex) && StopSignals::GetReceived() == 0)
 	{
 		const FScriptCommand& Command = Commands[CommandIndex];
 		switch (Command.Action)
@@ -47,6 +49,12 @@ bool FScriptEventSource::WaitForNextEvent(FSlateEvent& OutEvent)
 			std::fflush(Output);
 			break;
 		}
+		case EScriptAction::Sleep:
+			if (!StopSignals::Sleep(Command.Duration))
+			{
+				return false;
+			}
+			break;
 		case EScriptAction::Quit:
 			++CommandIndex;
 			PressIndex = 0;

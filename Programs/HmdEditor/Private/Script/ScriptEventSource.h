@@ -1,6 +1,8 @@
 // The headless mode's input and output: the script's key presses are the
 // event source, and the painted screen is kept for the "screen" action,
-// which prints it to standard output.
+// which prints it to standard output. The input ends at the end of the
+// script, or earlier when a stop signal comes (App/StopSignals.h), a "sleep"
+// included.
 #pragma once
 
 #include "Application/SlateEventSource.h"

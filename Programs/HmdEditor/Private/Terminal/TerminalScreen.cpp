@@ -1,5 +1,6 @@
 #include "Terminal/TerminalScreen.h"
 
+#include "App/StopSignals.h"
 #include "Containers/StringConv.h"
 #include "Rendering/SlateSurface.h"
 #include "Terminal/TerminalKeyDecoder.h"
@@ -7,7 +8,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <clocale>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <curses.h>
@@ -22,27 +22,6 @@ namespace
 {
 	/** An escape delay short enough that Escape acts at once, long enough for a sequence over ssh. */
 	constexpr int ShortEscapeDelayMilliseconds = 25;
-
-	volatile std::sig_atomic_t GStopSignalled = 0;
-
-	void OnStopSignal(int)
-	{
-		GStopSignalled = 1;
-	}
-
-	/** Termination signals end the session as end of input does, so the settings are still saved. */
-	void InstallStopSignals()
-	{
-		struct sigaction Action = {};
-		Action.sa_handler = &OnStopSignal;
-		sigemptyset(&Action.sa_mask);
-		// No SA_RESTART: the blocking read must return so the loop can see the flag.
-		Action.sa_flags = 0;
-		for (const int Signal : {SIGTERM, SIGHUP, SIGINT})
-		{
-			sigaction(Signal, &Action, nullptr);
-		}
-	}
 
 	int TerminalCharacterWidth(char32_t Character)
 	{
@@ -89,7 +68,6 @@ bool FTerminalScreen::Start(std::string& Error)
 	mousemask(BUTTON1_PRESSED | BUTTON1_CLICKED, nullptr);
 	// Report presses at once rather than waiting to see whether a click follows.
 	mouseinterval(0);
-	InstallStopSignals();
 	GLog->AddOutputDevice(&FatalGuard);
 	return true;
 }
@@ -181,12 +159,12 @@ FHostInputEvent FTerminalScreen::ReadInput()
 	FHostInputEvent Event;
 	for (;;)
 	{
+		// A stop signal ends the input, whether it came before the read or interrupted it.
 		FTerminalInput Input;
-		if (!ReadRaw(Input, true))
+		if (StopSignals::GetReceived() != 0 || !ReadRaw(Input, true))
 		{
-			// An interrupted read is retried unless a stop signal caused it;
-			// any other failure means the terminal is gone.
-			if (errno == EINTR && GStopSignalled == 0)
+			// Any other interrupted read is retried; any other failure means the terminal is gone.
+			if (StopSignals::GetReceived() == 0 && errno == EINTR)
 			{
 				continue;
 			}

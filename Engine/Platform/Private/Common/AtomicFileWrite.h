@@ -1,0 +1,9 @@
+// The whole-file save shared by every system: the new content goes to a
+// temporary file beside the old one and is then put in its place in one step.
+#pragma once
+
+#include "Containers/UnrealString.h"
+#include "HAL/FileAccess.h"
+
+/** IFileManager::WriteFileAtomically; OutError says why it failed. */
+bool SaveFileAtomically(const FString& Path, const uint8* Bytes, int64 Size, const FFileAccess& Access, FString& OutError);

@@ -1,0 +1,68 @@
+#include "Windows/WindowsFileMetadata.h"
+
+#include "Windows/WindowsFileSupport.h"
+
+namespace WindowsFile
+{
+	bool ReadSecurityDescriptor(HANDLE Handle, SECURITY_INFORMATION Information, std::vector<uint8>& OutDescriptor,
+		const FString& Path, FString& OutError)
+	{
+		std::vector<uint8> Descriptor(256);
+		for (;;)
+		{
+			DWORD Needed = 0;
+			if (::GetKernelObjectSecurity(Handle, Information, Descriptor.data(), static_cast<DWORD>(Descriptor.size()), &Needed))
+			{
+				OutDescriptor = std::move(Descriptor);
+				return true;
+			}
+			const DWORD Error = ::GetLastError();
+			if (Error != ERROR_INSUFFICIENT_BUFFER || Needed <= Descriptor.size())
+			{
+				OutError = DescribeSystemError(TEXT("Could not read the permissions of"), Path, Error);
+				return false;
+			}
+			Descriptor.resize(Needed);
+		}
+	}
+
+	bool ReadFileMetadata(HANDLE Handle, const FString& Path, FFileMetadata& OutMetadata, FString& OutError)
+	{
+		BY_HANDLE_FILE_INFORMATION Information;
+		if (!::GetFileInformationByHandle(Handle, &Information))
+		{
+			OutError = DescribeSystemError(TEXT("Could not read the attributes of"), Path, ::GetLastError());
+			return false;
+		}
+		OutMetadata.Attributes = Information.dwFileAttributes;
+		return ReadSecurityDescriptor(Handle, OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION,
+			OutMetadata.SecurityDescriptor, Path, OutError);
+	}
+
+	bool ApplyFileMetadata(HANDLE Handle, const std::wstring& Native, const FFileMetadata& Metadata, DWORD Attributes,
+		const FString& Path, FString& OutError)
+	{
+		// The owner and group first, while the access this process was given
+		// when the file was made still holds. Setting them opens the file anew
+		// for WRITE_OWNER, which shares with the writer's handle.
+		const PSECURITY_DESCRIPTOR Descriptor = const_cast<uint8*>(Metadata.SecurityDescriptor.data());
+		if (!::SetFileSecurityW(Native.c_str(), OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION, Descriptor))
+		{
+			::SetFileSecurityW(Native.c_str(), GROUP_SECURITY_INFORMATION, Descriptor);
+		}
+		if (!::SetKernelObjectSecurity(Handle, DACL_SECURITY_INFORMATION, Descriptor))
+		{
+			OutError = DescribeSystemError(TEXT("Could not give the old file's permissions to"), Path, ::GetLastError());
+			return false;
+		}
+		FILE_BASIC_INFO Basic = {};
+		// Zero would leave the attributes as they are; NORMAL clears them.
+		Basic.FileAttributes = Attributes != 0 ? Attributes : FILE_ATTRIBUTE_NORMAL;
+		if (!::SetFileInformationByHandle(Handle, FileBasicInfo, &Basic, sizeof(Basic)))
+		{
+			OutError = DescribeSystemError(TEXT("Could not give the old file's attributes to"), Path, ::GetLastError());
+			return false;
+		}
+		return true;
+	}
+}
