@@ -1,29 +1,24 @@
 #include "FormatCommand.h"
 
-#include "Containers/StringConv.h"
+#include "ByteSink.h"
+#include "ErrorLine.h"
 #include "ExitCodes.h"
-#include "FormattedOutput.h"
 #include "HAL/FileManager.h"
 #include "Misc/TextFileEncoding.h"
 #include "ProcessMemory.h"
+#include "SavedFormOutput.h"
 #include "Serialization/JsonReader.h"
 #include "Serialization/JsonSerializer.h"
 #include "Serialization/JsonWriter.h"
+#include "StandardOutput.h"
+#include "Utf8Output.h"
 
-#include <cstdio>
+#include <memory>
 #include <new>
-#include <string>
 #include <utility>
 
 namespace
 {
-	void PrintErrorLine(const FString& Message)
-	{
-		const std::string Line = StringConv::ToUtf8(Message) + "\n";
-		std::fwrite(Line.data(), 1, Line.size(), stderr);
-		std::fflush(stderr);
-	}
-
 	/**
 	 * Keeps the tree until the process ends, which hands all of its memory
 	 * back at once: releasing a large tree value by value only costs time
@@ -35,16 +30,22 @@ namespace
 		*Kept = std::move(Object);
 	}
 
-	/** Reads and parses the file; on failure reports why and gives the exit status. */
-	int ReadObject(const FString& InputPath, TSharedPtr<FJsonObject>& OutObject)
+	/** Reads and parses the input; on failure reports why and gives the exit status. */
+	int ReadObject(const FCommandInput& Input, TSharedPtr<FJsonObject>& OutObject)
 	{
-		ProcessMemory::PrepareForDocument(IFileManager::Get().FileSize(*InputPath));
+		// Only a regular file tells its size before it is read.
+		const int64 KnownSize = Input.KnownSize();
+		ProcessMemory::PrepareForDocument(KnownSize);
 		TArray<uint8> Bytes;
 		FString Error;
-		if (!IFileManager::Get().LoadFile(*InputPath, Bytes, &Error))
+		if (!Input.Read(Bytes, Error))
 		{
-			PrintErrorLine(TEXT("hmd-json: ") + Error);
+			ErrorLine::Print(TEXT("hmd-json: ") + Error);
 			return HmdJsonExit::UsageOrIo;
+		}
+		if (KnownSize < 0)
+		{
+			ProcessMemory::PrepareForDocument(Bytes.Num());
 		}
 
 		FString Text = FTextFileEncoding::Decode(Bytes.GetData(), Bytes.Num());
@@ -53,44 +54,86 @@ namespace
 		if (!JsonSerializer::ReadObject(Reader, OutObject))
 		{
 			// Without a reader error, the document was whole but its root an array.
-			PrintErrorLine(Reader->ErrorText().IsEmpty() ? FString(TEXT("The JSON root is not an object.")) : Reader->ErrorText());
+			ErrorLine::Print(Reader->ErrorText().IsEmpty() ? FString(TEXT("The JSON root is not an object.")) : Reader->ErrorText());
 			return HmdJsonExit::InvalidJson;
 		}
 		return HmdJsonExit::Success;
 	}
 
-	/** Reads, parses and writes out the file; gives the exit status. */
-	int Format(const FString& InputPath)
+	std::unique_ptr<FTextOutput> MakeOutput(const FFormatOptions& Options, IByteSink& Sink)
 	{
-		TSharedPtr<FJsonObject> Object;
-		if (const int Status = ReadObject(InputPath, Object); Status != HmdJsonExit::Success)
+		if (Options.bUtf8)
 		{
-			return Status;
+			return std::make_unique<FUtf8Output>(Sink);
 		}
+		return std::make_unique<FSavedFormOutput>(Sink);
+	}
 
-		// The text goes out as the writer hands it over, in blocks.
-		FFormattedOutput Output;
+	/** Writes the object's text through Output and finishes it; false when the output's sink refused any of it. */
+	bool WriteText(TSharedPtr<FJsonObject>&& Object, FTextOutput& Output)
+	{
 		JsonSerializer::WriteObject(Object.ToSharedRef(), MakeShared<JsonWriter>(&Output, 0));
 		KeepUntilExit(std::move(Object));
+		return Output.Finish();
+	}
 
-		if (!Output.Finish())
+	/** The text goes out as the writer hands it over, in blocks. */
+	int WriteToStandardOutput(TSharedPtr<FJsonObject>&& Object, const FFormatOptions& Options)
+	{
+		FStandardOutputSink Sink;
+		const std::unique_ptr<FTextOutput> Output = MakeOutput(Options, Sink);
+		if (!WriteText(std::move(Object), *Output))
 		{
-			PrintErrorLine(FString(TEXT("hmd-json: could not write to standard output")));
+			ErrorLine::PrintStandardOutputFailure();
+			return HmdJsonExit::UsageOrIo;
+		}
+		// Written anyway, as asked, but a terminal shows UTF-16 as garbage with NUL bytes.
+		if (Output->IsUtf16() && StandardOutput::IsTerminal())
+		{
+			ErrorLine::Print(
+				FString(TEXT("hmd-json: the output above is UTF-16, as the settings file is saved; add --utf8 to read it on a terminal")));
+		}
+		return HmdJsonExit::Success;
+	}
+
+	/** The whole text is made in memory, then replaces the file in one step, as the module saves. */
+	int WriteToFile(TSharedPtr<FJsonObject>&& Object, const FFormatOptions& Options)
+	{
+		// Memory takes every byte, or throws when it cannot.
+		FMemorySink Sink;
+		WriteText(std::move(Object), *MakeOutput(Options, Sink));
+		const std::vector<uint8>& Bytes = Sink.GetBytes();
+		FString Error;
+		if (!IFileManager::Get().WriteFileAtomically(
+				*Options.OutputPath, Bytes.data(), static_cast<int64>(Bytes.size()), &Error, FFileAccess{}))
+		{
+			ErrorLine::Print(TEXT("hmd-json: ") + Error);
 			return HmdJsonExit::UsageOrIo;
 		}
 		return HmdJsonExit::Success;
 	}
+
+	/** Reads, parses and writes out the input; gives the exit status. */
+	int Format(const FCommandInput& Input, const FFormatOptions& Options)
+	{
+		TSharedPtr<FJsonObject> Object;
+		if (const int Status = ReadObject(Input, Object); Status != HmdJsonExit::Success)
+		{
+			return Status;
+		}
+		return Options.OutputPath.IsEmpty() ? WriteToStandardOutput(std::move(Object), Options) : WriteToFile(std::move(Object), Options);
+	}
 }
 
-int FormatCommand::Run(const FString& InputPath)
+int FormatCommand::Run(const FCommandInput& Input, const FFormatOptions& Options)
 {
 	try
 	{
-		return Format(InputPath);
+		return Format(Input, Options);
 	}
 	catch (const std::bad_alloc&)
 	{
-		PrintErrorLine(TEXT("hmd-json: not enough memory to format '") + InputPath + TEXT("'"));
+		ErrorLine::Print(TEXT("hmd-json: not enough memory to format '") + Input.Name() + TEXT("'"));
 		return HmdJsonExit::UsageOrIo;
 	}
 }

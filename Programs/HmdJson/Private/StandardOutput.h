@@ -10,4 +10,7 @@ namespace StandardOutput
 	 * and flushes them. False when not every byte could be written.
 	 */
 	bool WriteBytes(const uint8* Bytes, int64 Size);
+
+	/** True when standard output is a terminal (on Windows a console), where a person reads it. */
+	bool IsTerminal();
 }

@@ -6,8 +6,8 @@
 // The folder primitives are the platform layer's own; the tests reach them
 // directly. Included before the Windows headers, whose shell part declares a
 // global Folder that EFileEntryKind::Folder would otherwise shadow.
-#include "../../../Engine/Platform/Private/Common/PlatformFile.h"
-#include "../../../Engine/Platform/Private/Windows/WindowsPlatformIncludes.h"
+#include "Common/PlatformFile.h"
+#include "Windows/WindowsPlatformIncludes.h"
 
 #include "PlatformTestSupport.h"
 

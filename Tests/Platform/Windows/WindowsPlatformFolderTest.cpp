@@ -559,3 +559,56 @@ TEST(WindowsFolder, AFolderLinkBelowTheOpenedFolderIsRefusedByName)
 	}
 	EXPECT_EQ(Root.Names(u"Elsewhere"), std::vector<std::u16string>{u"Config"});
 }
+
+TEST(WindowsFolder, RemoveAbandonedAndDeleteLeaveWhatALinkPointsTo)
+{
+	FTempFolder Root;
+	const std::filesystem::path Victim = Root.Native() / "victim.json";
+	WriteBytes(Victim, "precious");
+	AgeFile(Victim, 2 * IPlatformFolder::AbandonedAfterSeconds);
+	const FTestLink Link(Victim, Root.Native() / "OHeadSetConfig.json.0123456789abcdef.tmp", false);
+	if (!Link.WhyNotMade().empty())
+	{
+		GTEST_SKIP() << Link.WhyNotMade();
+	}
+	const std::unique_ptr<IPlatformFolder> Opened = OpenOrFail(Root.Path());
+	ASSERT_NE(Opened, nullptr);
+	EXPECT_FALSE(Opened->RemoveAbandoned(Temporary));
+	FString Error;
+	EXPECT_FALSE(Opened->Delete(Temporary, Error));
+	EXPECT_TRUE(Contains(Error, LinkRefused)) << Utf8(Error);
+	EXPECT_EQ(ReadBytes(Victim), "precious");
+}
+
+TEST(WindowsFolder, PathsInMessagesKeepTheSeparatorsTheFolderWasOpenedWith)
+{
+	FTempFolder Root;
+	std::filesystem::create_directory(Root.Native() / "Orvek");
+	const FString Forward = Root.Path();
+	FString Backward = Forward;
+	for (int32 Index = 0; Index < Backward.Len(); ++Index)
+	{
+		Backward[Index] = Backward[Index] == TEXT('/') ? TEXT('\\') : Backward[Index];
+	}
+	struct FCase
+	{
+		const char* Description;
+		FString OpenedPath;
+		FString ChildPath;
+	};
+	const FCase Cases[] = {
+		{"forward slashes", Forward, Forward + TEXT("/Orvek")},
+		{"backslashes", Backward, Backward + TEXT("\\Orvek")},
+		{"a closing separator", Forward + TEXT("/"), Forward + TEXT("/Orvek")},
+	};
+	for (const FCase& Case : Cases)
+	{
+		const std::unique_ptr<IPlatformFolder> Opened = OpenOrFail(Case.OpenedPath);
+		ASSERT_NE(Opened, nullptr) << Case.Description;
+		EXPECT_EQ(Opened->GetPath(), Case.OpenedPath) << Case.Description;
+		FString Error;
+		const std::unique_ptr<IPlatformFolder> Child = Opened->OpenChild(FString(TEXT("Orvek")), false, nullptr, Error);
+		ASSERT_NE(Child, nullptr) << Case.Description << ": " << Utf8(Error);
+		EXPECT_EQ(Child->GetPath(), Case.ChildPath) << Case.Description;
+	}
+}

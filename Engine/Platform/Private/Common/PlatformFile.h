@@ -102,7 +102,7 @@ public:
 	virtual bool Replace(const FString& From, const FString& To, FString& OutError) = 0;
 };
 
-struct FPlatformFile
+struct PLATFORM_API FPlatformFile
 {
 	/** Opens an existing folder; links in Path are followed. */
 	static std::unique_ptr<IPlatformFolder> OpenFolder(const FString& Path, FString& OutError);

@@ -35,6 +35,7 @@ namespace WindowsFile
 			return false;
 		}
 		OutMetadata.Attributes = Information.dwFileAttributes;
+		OutMetadata.CreationTime = Information.ftCreationTime;
 		return ReadSecurityDescriptor(Handle, OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION,
 			OutMetadata.SecurityDescriptor, Path, OutError);
 	}
@@ -42,9 +43,9 @@ namespace WindowsFile
 	bool ApplyFileMetadata(HANDLE Handle, const std::wstring& Native, const FFileMetadata& Metadata, DWORD Attributes,
 		const FString& Path, FString& OutError)
 	{
-		// The owner and group first, while the access this process was given
-		// when the file was made still holds. Setting them opens the file anew
-		// for WRITE_OWNER, which shares with the writer's handle.
+		// The owner and group first: setting them opens the file anew for
+		// WRITE_OWNER (an open that no sharing mode refuses), which the access
+		// control list set next might no longer grant.
 		const PSECURITY_DESCRIPTOR Descriptor = const_cast<uint8*>(Metadata.SecurityDescriptor.data());
 		if (!::SetFileSecurityW(Native.c_str(), OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION, Descriptor))
 		{
@@ -56,6 +57,8 @@ namespace WindowsFile
 			return false;
 		}
 		FILE_BASIC_INFO Basic = {};
+		Basic.CreationTime.LowPart = Metadata.CreationTime.dwLowDateTime;
+		Basic.CreationTime.HighPart = static_cast<LONG>(Metadata.CreationTime.dwHighDateTime);
 		// Zero would leave the attributes as they are; NORMAL clears them.
 		Basic.FileAttributes = Attributes != 0 ? Attributes : FILE_ATTRIBUTE_NORMAL;
 		if (!::SetFileInformationByHandle(Handle, FileBasicInfo, &Basic, sizeof(Basic)))

@@ -1,6 +1,6 @@
 // What a file keeps apart from its bytes on Windows, read from one file and
-// given to another: its attributes and its security descriptor (owner, group
-// and access control list). A replacement written beside a file takes them,
+// given to another: its attributes, its creation time and its security
+// descriptor (owner, group and access control list). A replacement written beside a file takes them,
 // so that it is to everyone what the old file was.
 #pragma once
 
@@ -17,6 +17,7 @@ namespace WindowsFile
 	struct FFileMetadata
 	{
 		DWORD Attributes = 0;
+		FILETIME CreationTime = {};
 		/** Self-relative, with the owner, the group and the access control list. */
 		std::vector<uint8> SecurityDescriptor;
 	};
@@ -38,8 +39,8 @@ namespace WindowsFile
 
 	/**
 	 * Gives the file open at Handle (with WRITE_DAC and FILE_WRITE_ATTRIBUTES),
-	 * whose system path is Native, the access control list of Metadata and
-	 * Attributes. Its owner and group are given too where this process may
+	 * whose system path is Native, the access control list and the creation
+	 * time of Metadata, and Attributes. Its owner and group are given too where this process may
 	 * set them (another account as owner needs the restore privilege);
 	 * otherwise they stay this process's own.
 	 */

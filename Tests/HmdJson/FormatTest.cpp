@@ -1,103 +1,12 @@
-// End-to-end tests of hmd-json: each writes an input file, runs the program
-// with its standard output and error sent to files, and compares bytes.
-// Only std::system and plain redirections are used, and no path is quoted
-// (the test paths have no spaces), so the same command works for a POSIX
-// shell and for cmd.exe.
+// End-to-end tests of "hmd-json format" writing to standard output: the
+// saved bytes for every input encoding, the reader's errors, inputs that
+// cannot be read, and the heap under limits.
+#include "ProgramRun.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
-
-namespace
-{
-	struct FRun
-	{
-		int ExitCode = -1;
-		std::string Out;
-		std::string Err;
-	};
-
-	std::string ReadFileBytes(const std::string& Path)
-	{
-		std::ifstream File(Path, std::ios::binary);
-		return std::string(std::istreambuf_iterator<char>(File), std::istreambuf_iterator<char>());
-	}
-
-	void WriteFileBytes(const std::string& Path, const std::string& Bytes)
-	{
-		std::ofstream File(Path, std::ios::binary | std::ios::trunc);
-		File.write(Bytes.data(), static_cast<std::streamsize>(Bytes.size()));
-	}
-
-	/**
-	 * The exit code from std::system's result: POSIX gives a wait status with
-	 * the code in its second byte, Windows the code itself. The program's
-	 * codes are 0 to 2, so a result above 255 can only be a wait status.
-	 */
-	int ExitCodeOf(int SystemResult)
-	{
-		return SystemResult > 255 ? SystemResult >> 8 : SystemResult;
-	}
-
-	/** A name for this test's files, unique among tests that may run at once. */
-	std::string FileStem()
-	{
-		const testing::TestInfo* Info = testing::UnitTest::GetInstance()->current_test_info();
-		return std::string("hmdjson_") + Info->test_suite_name() + "_" + Info->name();
-	}
-
-	/** Runs the program with Arguments; ShellPrefix is a command the shell runs first. */
-	FRun RunProgram(const std::string& Arguments, const std::string& ShellPrefix = "")
-	{
-		const std::string Program = std::filesystem::path(HMD_JSON_PROGRAM).make_preferred().string();
-		const std::string OutPath = FileStem() + ".out";
-		const std::string ErrPath = FileStem() + ".err";
-		const std::string Command = ShellPrefix + Program + " " + Arguments + " >" + OutPath + " 2>" + ErrPath;
-		FRun Run;
-		Run.ExitCode = ExitCodeOf(std::system(Command.c_str()));
-		Run.Out = ReadFileBytes(OutPath);
-		Run.Err = ReadFileBytes(ErrPath);
-		// Standard error may be in text mode, where each line ends in CR LF.
-		while (!Run.Err.empty() && (Run.Err.back() == '\n' || Run.Err.back() == '\r'))
-		{
-			Run.Err.pop_back();
-		}
-		return Run;
-	}
-
-	FRun Format(const std::string& InputBytes)
-	{
-		const std::string InputPath = FileStem() + ".json";
-		WriteFileBytes(InputPath, InputBytes);
-		return RunProgram("format " + InputPath);
-	}
-
-	/** UTF-16 little-endian bytes of ASCII text, after the mark FF FE. */
-	std::string Utf16LeWithMark(const std::string& AsciiBefore, char16_t Unit, const std::string& AsciiAfter)
-	{
-		std::string Bytes = "\xFF\xFE";
-		const auto Append = [&Bytes](char16_t Code)
-		{
-			Bytes.push_back(static_cast<char>(Code & 0xFF));
-			Bytes.push_back(static_cast<char>(Code >> 8));
-		};
-		for (const char Character : AsciiBefore)
-		{
-			Append(static_cast<char16_t>(Character));
-		}
-		Append(Unit);
-		for (const char Character : AsciiAfter)
-		{
-			Append(static_cast<char16_t>(Character));
-		}
-		return Bytes;
-	}
-
-	const std::string SettingsText = "{\r\n\t\"SubjectName\": \"HMD1\",\r\n\t\"EnableLogging\": true\r\n}";
-}
 
 TEST(HmdJson, FormatsEveryInputEncodingToTheSavedBytes)
 {
@@ -214,22 +123,3 @@ TEST(HmdJson, SaysSoWhenADocumentNeedsMoreMemoryThanItMayHave)
 	std::filesystem::remove(BigPath);
 }
 #endif
-
-TEST(HmdJson, RejectsBadUsageAndExplainsItself)
-{
-	for (const char* Arguments : {"", "format", "frobnicate x.json", "format a.json b.json", "--help extra"})
-	{
-		const FRun Run = RunProgram(Arguments);
-		EXPECT_EQ(Run.ExitCode, 2) << Arguments;
-		EXPECT_EQ(Run.Err.rfind("usage: hmd-json format INPUT", 0), 0u) << Arguments;
-		EXPECT_EQ(Run.Out, "") << Arguments;
-	}
-
-	const FRun Help = RunProgram("--help");
-	EXPECT_EQ(Help.ExitCode, 0);
-	EXPECT_EQ(Help.Err, "");
-	for (const char* Topic : {"hmd-json format INPUT", "FF FE", "EF BB BF", "The JSON root is not an object.", "Exit status"})
-	{
-		EXPECT_NE(Help.Out.find(Topic), std::string::npos) << Topic;
-	}
-}

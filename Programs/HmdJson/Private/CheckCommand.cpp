@@ -1,0 +1,71 @@
+#include "CheckCommand.h"
+
+#include "CheckReport.h"
+#include "Containers/StringConv.h"
+#include "Dom/JsonObject.h"
+#include "ErrorLine.h"
+#include "ExitCodes.h"
+#include "Misc/TextFileEncoding.h"
+#include "Serialization/JsonReader.h"
+#include "Serialization/JsonSerializer.h"
+#include "StandardOutput.h"
+
+#include <new>
+#include <string>
+
+namespace
+{
+	/** The file as the settings module's load sees it, by the module's own rules. */
+	FCheckedFile Examine(const FString& Name, const TArray<uint8>& Bytes)
+	{
+		FCheckedFile File;
+		File.Name = Name;
+		const FString Text = FTextFileEncoding::Decode(Bytes.GetData(), Bytes.Num());
+		if (Text.IsEmpty())
+		{
+			File.Text = Bytes.IsEmpty() ? ECheckedFileText::NoBytes : ECheckedFileText::OnlyByteOrderMark;
+		}
+		File.Findings = FOrvekHmdSettingsFile::Parse(Text, File.Config);
+
+		// The load tells what it took, not whether a key it did not take was there at all.
+		TSharedPtr<FJsonObject> Object;
+		if (JsonSerializer::ReadObject(StringJsonReader::Create(Text), Object))
+		{
+			File.bHasSubjectName = Object->HasField(CheckReport::SubjectNameKey);
+			File.bHasEnableLogging = Object->HasField(CheckReport::EnableLoggingKey);
+		}
+		return File;
+	}
+
+	int Check(const FCommandInput& Input)
+	{
+		TArray<uint8> Bytes;
+		FString Error;
+		if (!Input.Read(Bytes, Error))
+		{
+			ErrorLine::Print(TEXT("hmd-json: ") + Error);
+			return HmdJsonExit::UsageOrIo;
+		}
+		const FCheckedFile File = Examine(Input.Name(), Bytes);
+		const std::string Report = StringConv::ToUtf8(CheckReport::Lines(File));
+		if (!StandardOutput::WriteBytes(reinterpret_cast<const uint8*>(Report.data()), static_cast<int64>(Report.size())))
+		{
+			ErrorLine::PrintStandardOutputFailure();
+			return HmdJsonExit::UsageOrIo;
+		}
+		return CheckReport::LosesNothing(File) ? HmdJsonExit::Success : HmdJsonExit::WouldLoseSomething;
+	}
+}
+
+int CheckCommand::Run(const FCommandInput& Input)
+{
+	try
+	{
+		return Check(Input);
+	}
+	catch (const std::bad_alloc&)
+	{
+		ErrorLine::Print(TEXT("hmd-json: not enough memory to check '") + Input.Name() + TEXT("'"));
+		return HmdJsonExit::UsageOrIo;
+	}
+}

@@ -1,0 +1,29 @@
+// The INPUT of a command: a file named by a path, or standard input ("-").
+#pragma once
+
+#include "Containers/Array.h"
+#include "Containers/UnrealString.h"
+
+class FCommandInput
+{
+public:
+	/** The input an argument names: "-" is standard input, anything else a path. */
+	static FCommandInput FromArgument(const FString& Argument);
+
+	/** The name messages give the input: the path as given, or "<stdin>". */
+	FString Name() const;
+
+	/** The size of a regular file at the path, known before reading; -1 for anything else. */
+	int64 KnownSize() const;
+
+	/**
+	 * Reads the whole input: a regular file, a pipe to its end, or standard
+	 * input to its end. A folder, a device or a missing file is refused.
+	 * False, with OutError naming the input, when it cannot be read.
+	 */
+	bool Read(TArray<uint8>& OutBytes, FString& OutError) const;
+
+private:
+	FString Path;
+	bool bStandardInput = false;
+};

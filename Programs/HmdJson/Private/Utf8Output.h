@@ -1,0 +1,24 @@
+// FUtf8Output: the text's bytes as UTF-8, without a byte-order mark, for
+// people to read and compare. It is not the form the settings module saves.
+// A surrogate pair becomes its four-byte sequence, even when the writer's
+// pieces part it; an unpaired surrogate keeps its three-byte form, so that
+// nothing of the text is lost.
+#pragma once
+
+#include "TextOutput.h"
+
+class FUtf8Output final : public FTextOutput
+{
+public:
+	explicit FUtf8Output(IByteSink& InSink) : FTextOutput(InSink) {}
+
+	bool Finish() override;
+	bool IsUtf16() const override { return false; }
+
+private:
+	void TakeUnits(const TCHAR* Units, SIZE_T Count) override;
+	void Encode(const TCHAR* Units, SIZE_T Count);
+
+	/** A high surrogate that ended the last piece, waiting for the unit after it; 0 for none. */
+	TCHAR PendingHigh = 0;
+};

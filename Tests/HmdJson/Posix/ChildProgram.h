@@ -1,0 +1,35 @@
+// Running the built hmd-json in a child process of the test itself, for
+// what the shell cannot set up: standard output on a pseudo-terminal, and a
+// run as an ordinary user where the tests run as the superuser (who is not
+// stopped by permission bits).
+#pragma once
+
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+/** The user and group an ordinary-user run takes when the tests run as the superuser. */
+inline constexpr uid_t OrdinaryUserId = 65534;
+
+struct FChildOptions
+{
+	/** Standard output is a pseudo-terminal in raw mode, so its bytes arrive unchanged. */
+	bool bOutputToTerminal = false;
+	/** As the superuser, the child takes OrdinaryUserId's ids before it starts the program. */
+	bool bAsOrdinaryUser = false;
+};
+
+struct FChildRun
+{
+	int ExitCode = -1;
+	std::string Out;
+	std::string Err;
+};
+
+bool IsSuperuser();
+
+/** Runs the program with Arguments and an empty standard input, and collects what it writes. */
+FChildRun RunChildProgram(const std::vector<std::string>& Arguments, const FChildOptions& Options = FChildOptions());
+
+/** Makes Path belong to the user an ordinary-user run takes (nothing to do unless superuser). */
+void GiveToOrdinaryUser(const std::string& Path);

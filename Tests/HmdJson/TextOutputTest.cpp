@@ -1,0 +1,62 @@
+// Unit tests of the program's text outputs, fed in pieces as no whole
+// document would cut them: the saved form and UTF-8 must not depend on where
+// the writer's pieces end.
+#include "ByteSink.h"
+#include "SavedFormOutput.h"
+#include "Utf8Output.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace
+{
+	/** Hands Output the pieces, each in one call, and gives the bytes that reached Sink. */
+	std::string Feed(FTextOutput& Output, const FMemorySink& Sink, const std::vector<std::u16string>& Pieces)
+	{
+		for (const std::u16string& Piece : Pieces)
+		{
+			Output.Serialize(const_cast<char16_t*>(Piece.data()), static_cast<int64>(Piece.size() * sizeof(char16_t)));
+		}
+		EXPECT_TRUE(Output.Finish());
+		return std::string(Sink.GetBytes().begin(), Sink.GetBytes().end());
+	}
+}
+
+TEST(HmdJsonTextOutput, Utf8KeepsSurrogatePairsWhereverThePiecesEnd)
+{
+	struct FCase { const char* Name; std::vector<std::u16string> Pieces; std::string Bytes; };
+	const FCase Cases[] = {
+		{"pair in one piece", {u"a\xD83D\xDE00" u"b"}, "a\xF0\x9F\x98\x80" "b"},
+		{"pair across two pieces", {u"a\xD83D", u"\xDE00" u"b"}, "a\xF0\x9F\x98\x80" "b"},
+		{"pair across a dropped NUL", {std::u16string(u"\xD83D\0\xDE00", 3)}, "\xF0\x9F\x98\x80"},
+		{"pair across an empty piece", {u"\xD83D", u"", u"\xDE00"}, "\xF0\x9F\x98\x80"},
+		{"high surrogate ends the text", {u"a", u"\xD800"}, "a\xED\xA0\x80"},
+		{"high surrogate before a letter in the next piece", {u"\xD800", u"b"}, "\xED\xA0\x80" "b"},
+		{"two high surrogates, then a low one", {u"\xD800", u"\xD83D", u"\xDE00"}, "\xED\xA0\x80\xF0\x9F\x98\x80"},
+	};
+	for (const FCase& Case : Cases)
+	{
+		FMemorySink Sink;
+		FUtf8Output Output(Sink);
+		EXPECT_EQ(Feed(Output, Sink, Case.Pieces), Case.Bytes) << Case.Name;
+	}
+}
+
+TEST(HmdJsonTextOutput, SavedFormIsUtf16WhicheverPieceTheFirstWideCharacterComesIn)
+{
+	struct FCase { const char* Name; std::vector<std::u16string> Pieces; std::string Bytes; bool bUtf16; };
+	const FCase Cases[] = {
+		{"ASCII in pieces", {u"ab", u"c"}, "abc", false},
+		{"wide in the last piece", {u"ab", u"\x00E9"}, std::string("\xFF\xFE" "a\0b\0\xE9\0", 8), true},
+		{"NUL units dropped", {std::u16string(u"a\0b", 3)}, "ab", false},
+	};
+	for (const FCase& Case : Cases)
+	{
+		FMemorySink Sink;
+		FSavedFormOutput Output(Sink);
+		EXPECT_EQ(Feed(Output, Sink, Case.Pieces), Case.Bytes) << Case.Name;
+		EXPECT_EQ(Output.IsUtf16(), Case.bUtf16) << Case.Name;
+	}
+}
