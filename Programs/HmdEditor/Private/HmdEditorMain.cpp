@@ -1,8 +1,9 @@
 // hmd-editor: the editor host. See HmdEditorOptions.cpp for the command line.
 #include "App/HostModes.h"
 #include "App/StopSignals.h"
-#include "CommandLineArguments.h"
 #include "HmdEditorOptions.h"
+
+#include "HAL/PlatformProcess.h"
 
 #include <cstdio>
 
@@ -12,7 +13,7 @@ namespace
 	{
 		FHmdEditorOptions Options;
 		std::string Error;
-		if (!ParseHmdEditorOptions(GetCommandLineArguments(ArgumentCount, Arguments), Options, Error)
+		if (!ParseHmdEditorOptions(FPlatformProcess::GetCommandLineArguments(ArgumentCount, Arguments), Options, Error)
 			|| (!Options.bShowHelp && !CheckDocumentsFolder(Options, Error)))
 		{
 			std::fprintf(stderr, "hmd-editor: %s\nTry 'hmd-editor --help'.\n", Error.c_str());

@@ -48,26 +48,10 @@ namespace
 		return Out + TEXT("\"");
 	}
 
-	/** A JSON type that a file holds, as the user reads it. */
-	const TCHAR* DescribeFound(EJson Type)
-	{
-		switch (Type)
-		{
-		case EJson::Null: return TEXT("null");
-		case EJson::String: return TEXT("a string");
-		case EJson::Number: return TEXT("a number");
-		case EJson::Boolean: return TEXT("a boolean");
-		case EJson::Array: return TEXT("an array");
-		case EJson::Object: return TEXT("an object");
-		case EJson::None: break;
-		}
-		return TEXT("nothing");
-	}
-
 	/** A JSON type that the load accepts, as the user reads it. */
 	const TCHAR* DescribeExpected(EJson Type)
 	{
-		return Type == EJson::Boolean ? TEXT("true or false") : DescribeFound(Type);
+		return Type == EJson::Boolean ? TEXT("true or false") : FOrvekHmdSettingsFile::DescribeJsonType(Type);
 	}
 
 	bool LoadsNothing(const FCheckedFile& File)
@@ -124,7 +108,7 @@ namespace
 
 	FString WrongTypeText(const FOrvekHmdSettingsWrongType& WrongType)
 	{
-		FString Text = WrongType.Key + TEXT(" is ") + DescribeFound(WrongType.FoundType) + TEXT(", not ")
+		FString Text = WrongType.Key + TEXT(" is ") + FOrvekHmdSettingsFile::DescribeJsonType(WrongType.FoundType) + TEXT(", not ")
 			+ DescribeExpected(WrongType.ExpectedType) + TEXT("; ");
 		switch (WrongType.LoadsInstead)
 		{

@@ -33,5 +33,5 @@ struct FHmdJsonCommandLine
 	FFormatOptions FormatOptions;
 };
 
-/** Reads the arguments after the program name, as ProgramArguments::Get gives them. */
+/** Reads the arguments after the program name, as FPlatformProcess::GetCommandLineArguments gives them. */
 FHmdJsonCommandLine ParseCommandLine(const TArray<std::string>& Arguments);

@@ -9,8 +9,9 @@
 #include "ExitCodes.h"
 #include "FormatCommand.h"
 #include "HelpText.h"
-#include "ProgramArguments.h"
 #include "StandardOutput.h"
+
+#include "HAL/PlatformProcess.h"
 
 #include <cstdio>
 #include <cstring>
@@ -31,7 +32,7 @@ namespace
 
 int main(int ArgC, char** ArgV)
 {
-	const FHmdJsonCommandLine CommandLine = ParseCommandLine(ProgramArguments::Get(ArgC, ArgV));
+	const FHmdJsonCommandLine CommandLine = ParseCommandLine(FPlatformProcess::GetCommandLineArguments(ArgC, ArgV));
 	switch (CommandLine.Command)
 	{
 	case EHmdJsonCommand::Help:

@@ -89,3 +89,13 @@ FString FPlatformProcess::BaseDir()
 	Path.resize(Slash == 0 ? 1 : Slash);
 	return StringConv::FromUtf8(Path);
 }
+
+TArray<std::string> FPlatformProcess::GetCommandLineArguments(int ArgC, char** ArgV)
+{
+	TArray<std::string> Arguments;
+	for (int Index = 1; Index < ArgC; ++Index)
+	{
+		Arguments.Add(ArgV[Index]);
+	}
+	return Arguments;
+}

@@ -104,3 +104,25 @@ FString FPlatformProcess::BaseDir()
 	}
 	return StringConv::FromWide(std::wstring_view(Path).substr(0, Separator));
 }
+
+TArray<std::string> FPlatformProcess::GetCommandLineArguments(int ArgC, char** ArgV)
+{
+	TArray<std::string> Arguments;
+	int WideCount = 0;
+	LPWSTR* const WideArguments = ::CommandLineToArgvW(::GetCommandLineW(), &WideCount);
+	if (WideArguments == nullptr)
+	{
+		// The narrow arguments serve only when the wide command line cannot be had.
+		for (int Index = 1; Index < ArgC; ++Index)
+		{
+			Arguments.Add(ArgV[Index]);
+		}
+		return Arguments;
+	}
+	for (int Index = 1; Index < WideCount; ++Index)
+	{
+		Arguments.Add(StringConv::ToUtf8(StringConv::FromWide(WideArguments[Index])));
+	}
+	::LocalFree(WideArguments);
+	return Arguments;
+}

@@ -13,6 +13,7 @@
 #include <windows.h>
 #include <bcrypt.h>
 #include <objbase.h>
+#include <shellapi.h>
 #include <shlobj.h>
 #undef TCHAR
 

@@ -1,9 +1,13 @@
-// Shared libraries of the running process: opening and closing them, finding
-// their exports, and the file names and folder they are found by.
+// The running process: its command line, and its shared libraries (opening
+// and closing them, finding their exports, and the file names and folder
+// they are found by).
 #pragma once
 
 #include "CoreTypes.h"
+#include "Containers/Array.h"
 #include "Containers/UnrealString.h"
+
+#include <string>
 
 #ifndef PLATFORM_API
 #define PLATFORM_API HMD_DLLIMPORT
@@ -35,4 +39,13 @@ struct PLATFORM_API FPlatformProcess
 
 	/** The folder of the running executable, without a trailing separator. */
 	static FString BaseDir();
+
+	/**
+	 * The arguments after the program name, as UTF-8 whatever the system's
+	 * own encoding. On POSIX they are the bytes as given, which need not be
+	 * UTF-8; on Windows they come from the wide command line (the narrow one
+	 * is in the ANSI code page, which cannot hold every path), an unpaired
+	 * surrogate of a file name in its three-byte form.
+	 */
+	static TArray<std::string> GetCommandLineArguments(int ArgC, char** ArgV);
 };

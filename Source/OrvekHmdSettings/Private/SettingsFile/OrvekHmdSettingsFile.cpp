@@ -132,26 +132,10 @@ namespace
 		}
 	}
 
-	/** A JSON type as the user reads it in a message. */
-	const TCHAR* DescribeType(EJson Type)
-	{
-		switch (Type)
-		{
-		case EJson::Null: return TEXT("null");
-		case EJson::String: return TEXT("a string");
-		case EJson::Number: return TEXT("a number");
-		case EJson::Boolean: return TEXT("a boolean");
-		case EJson::Array: return TEXT("an array");
-		case EJson::Object: return TEXT("an object");
-		case EJson::None: break;
-		}
-		return TEXT("nothing");
-	}
-
 	FString DescribeWrongType(const FOrvekHmdSettingsWrongType& WrongType)
 	{
 		FString Text = FString::Printf(TEXT("\"%s\" is ignored because it holds %s, not %s"), *WrongType.Key,
-			DescribeType(WrongType.FoundType), DescribeType(WrongType.ExpectedType));
+			FOrvekHmdSettingsFile::DescribeJsonType(WrongType.FoundType), FOrvekHmdSettingsFile::DescribeJsonType(WrongType.ExpectedType));
 		if (WrongType.LoadsInstead == EOrvekHmdSettingsFallback::False)
 		{
 			Text += TEXT(", so it loads as false");
@@ -259,4 +243,19 @@ FString FOrvekHmdSettingsFile::Format(const OrvekHmdSettingsConfig& Config)
 	FString JsonText;
 	JsonSerializer::WriteObject(JsonObject, StringJsonWriter::Create(&JsonText, 0), true);
 	return JsonText;
+}
+
+const TCHAR* FOrvekHmdSettingsFile::DescribeJsonType(EJson Type)
+{
+	switch (Type)
+	{
+	case EJson::Null: return TEXT("null");
+	case EJson::String: return TEXT("a string");
+	case EJson::Number: return TEXT("a number");
+	case EJson::Boolean: return TEXT("a boolean");
+	case EJson::Array: return TEXT("an array");
+	case EJson::Object: return TEXT("an object");
+	case EJson::None: break;
+	}
+	return TEXT("nothing");
 }

@@ -117,6 +117,9 @@ struct FOrvekHmdSettingsFile
 	 */
 	static FString DescribeLoadProblem(const FOrvekHmdSettingsFindings& Findings);
 
+	/** A JSON type as a message names it: "a string", "a number", "null" and so on. */
+	static const TCHAR* DescribeJsonType(EJson Type);
+
 	/**
 	 * The file's text for Config: one object holding "SubjectName" and then
 	 * "EnableLogging", pretty-printed with tabs and "\r\n" line ends.
