@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <csignal>
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -245,7 +247,11 @@ TEST(PosixSave, ConcurrentSavesAlwaysLeaveOneWholeVersion)
 			for (int Save = 0; Save < SavesEach; ++Save)
 			{
 				FString Error;
-				Failures += SaveBytes(Path, Version, &Error, Access) ? 0 : 1;
+				if (!SaveBytes(Path, Version, &Error, Access))
+				{
+					++Failures;
+					std::fprintf(stderr, "%s\n", Utf8(Error).c_str());
+				}
 			}
 			::_exit(Failures == 0 ? 0 : 1);
 		}

@@ -14,6 +14,8 @@
 namespace
 {
 	const TCHAR* const CopyAction = TEXT("Could not keep a copy at");
+	/** How often a copy is linked again when saves running at the same moment keep replacing the file. */
+	constexpr int MaxLinkAttempts = 16;
 
 	/** Where a hard link is refused but a copy of the bytes may still be made. */
 	bool IsHardLinkRefused(int Error)
@@ -103,11 +105,22 @@ bool FPosixFolder::RemoveAbandoned(const FString& Name)
 bool FPosixFolder::LinkOrCopy(const FString& Name, const std::string& Native, const FString& Temporary,
 	const std::string& NativeTemporary, FString& OutError)
 {
-	if (::linkat(Descriptor, Native.c_str(), Descriptor, NativeTemporary.c_str(), 0) == 0)
+	// Linux refuses to link a file whose last name went a moment ago: another
+	// save has just put its file in its place. The name then holds that
+	// file, which is the one this save replaces, so the link is tried again.
+	int Error = 0;
+	for (int Attempt = 0; Attempt < MaxLinkAttempts; ++Attempt)
 	{
-		return true;
+		if (::linkat(Descriptor, Native.c_str(), Descriptor, NativeTemporary.c_str(), 0) == 0)
+		{
+			return true;
+		}
+		Error = errno;
+		if (Error != ENOENT)
+		{
+			break;
+		}
 	}
-	const int Error = errno;
 	if (!IsHardLinkRefused(Error))
 	{
 		OutError = DescribeSystemError(CopyAction, PathOf(Temporary), Error);
