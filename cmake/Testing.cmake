@@ -8,12 +8,13 @@ else()
 endif()
 include(GoogleTest)
 
-# hmd_add_test(<target> SOURCES ... DEPENDS ...): one GoogleTest binary,
-# its cases registered with CTest one by one.
+# hmd_add_test(<target> SOURCES ... DEPENDS ...): one GoogleTest binary with
+# the shared test support (Tests/Support), its cases registered with CTest
+# one by one.
 function(hmd_add_test Target)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
   add_executable(${Target} ${ARG_SOURCES})
-  target_link_libraries(${Target} PRIVATE ${ARG_DEPENDS} GTest::gtest GTest::gtest_main hmd_warnings)
+  target_link_libraries(${Target} PRIVATE ${ARG_DEPENDS} HmdTestSupport GTest::gtest GTest::gtest_main hmd_warnings)
   # The first Wine start creates its prefix and takes longer than the default.
   gtest_discover_tests(${Target} DISCOVERY_TIMEOUT 120 DISCOVERY_MODE PRE_TEST)
 endfunction()

@@ -2,7 +2,7 @@
 #include "Framework/Commands/Commands.h"
 #include "Internationalization/Text.h"
 
-#include "CommandsTestSupport.h"
+#include "EngineTextPrinters.h"
 
 #include <gtest/gtest.h>
 

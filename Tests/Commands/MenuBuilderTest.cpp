@@ -4,7 +4,7 @@
 #include "Framework/MultiBox/MultiBoxBuilder.h"
 #include "Framework/MultiBox/MultiBoxExtender.h"
 
-#include "CommandsTestSupport.h"
+#include "EngineTextPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "Framework/Commands/UICommandInfo.h"
 #include "Framework/Commands/UICommandList.h"
 
-#include "CommandsTestSupport.h"
+#include "EngineTextPrinters.h"
 
 #include <gtest/gtest.h>
 

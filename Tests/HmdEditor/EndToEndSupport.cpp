@@ -1,29 +1,12 @@
 #include "EndToEndSupport.h"
 
-#include "RunProgram.h"
+#include "RunCommandLine.h"
 
 #include "Containers/StringConv.h"
 #include "HAL/PlatformProcess.h"
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
-#include <fstream>
 #include <sstream>
-
-std::string ReadFileBytes(const std::filesystem::path& Path)
-{
-	std::ifstream Stream(Path, std::ios::binary);
-	std::stringstream Bytes;
-	Bytes << Stream.rdbuf();
-	return Bytes.str();
-}
-
-void WriteFileBytes(const std::filesystem::path& Path, const std::string& Bytes)
-{
-	std::filesystem::create_directories(Path.parent_path());
-	std::ofstream(Path, std::ios::binary) << Bytes;
-}
 
 std::string ExpectedFile(const std::u16string& Name, bool bEnableLogging)
 {
@@ -97,18 +80,9 @@ std::vector<std::string> SplitScreens(const std::string& Output)
 
 void FHmdEditorRunTest::SetUp()
 {
-	static std::atomic<int> Counter = 0;
-	const auto Stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-	Folder = std::filesystem::temp_directory_path() / ("hmd-editor-e2e-" + std::to_string(Stamp) + "-" + std::to_string(Counter++));
 	Documents = Folder / "Documents";
 	std::filesystem::create_directories(Documents);
 	ConfigFile = Documents / "Orvek" / "Skellan_4.20" / "Config" / "OHeadSetConfig.json";
-}
-
-void FHmdEditorRunTest::TearDown()
-{
-	std::error_code Ignored;
-	std::filesystem::remove_all(Folder, Ignored);
 }
 
 std::filesystem::path FHmdEditorRunTest::Program()

@@ -4,6 +4,9 @@
 // and the screens the "screen" action prints.
 #pragma once
 
+#include "FileBytes.h"
+#include "TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -16,10 +19,6 @@ struct FRunResult
 	std::string Output;
 	std::string Errors;
 };
-
-std::string ReadFileBytes(const std::filesystem::path& Path);
-/** Writes the file, making its folders first. */
-void WriteFileBytes(const std::filesystem::path& Path, const std::string& Bytes);
 
 /** The settings file as the module writes it: ASCII as single bytes, anything else as UTF-16LE after FF FE. */
 std::string ExpectedFile(const std::u16string& Name, bool bEnableLogging);
@@ -46,7 +45,6 @@ class FHmdEditorRunTest : public ::testing::Test
 {
 protected:
 	void SetUp() override;
-	void TearDown() override;
 
 	static std::string Quote(const std::filesystem::path& Path) { return "\"" + Path.string() + "\""; }
 	/** The hmd-editor program beside the test. */
@@ -59,7 +57,8 @@ protected:
 	/** Runs a script against this test's documents folder. */
 	FRunResult RunScript(const std::string& Script, const std::string& Size = "100x30");
 
-	std::filesystem::path Folder;
+	FTempFolder Temp;
+	const std::filesystem::path& Folder = Temp.Native();
 	std::filesystem::path Documents;
 	std::filesystem::path ConfigFile;
 };

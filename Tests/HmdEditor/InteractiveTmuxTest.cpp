@@ -1,6 +1,7 @@
 // The interactive program in a real terminal: tmux runs it, send-keys types
 // and capture-pane reads the screen, from start to quit.
 #include "Containers/StringConv.h"
+#include "FileBytes.h"
 #include "HAL/PlatformProcess.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <unistd.h>
@@ -100,14 +100,6 @@ namespace
 		std::string Socket;
 	};
 
-	std::string ReadFile(const std::filesystem::path& Path)
-	{
-		std::ifstream Stream(Path, std::ios::binary);
-		std::stringstream Bytes;
-		Bytes << Stream.rdbuf();
-		return Bytes.str();
-	}
-
 	/** The program in a tmux pane against a documents folder of the test's own. */
 	class HmdEditorInteractive : public testing::Test
 	{
@@ -160,11 +152,11 @@ namespace
 		std::string WaitForExitStatus() const
 		{
 			const auto Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-			std::string Status = ReadFile(StatusFile());
+			std::string Status = ReadFileBytes(StatusFile());
 			while (Status.find('\n') == std::string::npos && std::chrono::steady_clock::now() < Deadline)
 			{
 				std::this_thread::sleep_for(std::chrono::milliseconds(50));
-				Status = ReadFile(StatusFile());
+				Status = ReadFileBytes(StatusFile());
 			}
 			return Status.substr(0, Status.find('\n'));
 		}
@@ -197,7 +189,7 @@ TEST_F(HmdEditorInteractive, TheMainJobInATerminalFromStartToQuit)
 	Tmux.SendKeys("C-q");
 	ASSERT_TRUE(Tmux.WaitForExit()) << Tmux.CapturePane();
 
-	EXPECT_EQ(ReadFile(ConfigFile), "{\r\n\t\"SubjectName\": \"Tracker 7\",\r\n\t\"EnableLogging\": true\r\n}");
+	EXPECT_EQ(ReadFileBytes(ConfigFile), "{\r\n\t\"SubjectName\": \"Tracker 7\",\r\n\t\"EnableLogging\": true\r\n}");
 	EXPECT_TRUE(std::filesystem::exists(Folder / "state" / "hmd-editor" / "hmd-editor.log"));
 }
 
@@ -214,5 +206,5 @@ TEST_F(HmdEditorInteractive, SigtermWithTheWindowOpenSavesItAndEndsWith143)
 	ASSERT_GT(Editor, 0);
 	ASSERT_EQ(kill(Editor, SIGTERM), 0);
 	EXPECT_EQ(WaitForExitStatus(), "143") << Tmux.CapturePane();
-	EXPECT_EQ(ReadFile(ConfigFile), "{\r\n\t\"SubjectName\": \"Stopped\",\r\n\t\"EnableLogging\": false\r\n}");
+	EXPECT_EQ(ReadFileBytes(ConfigFile), "{\r\n\t\"SubjectName\": \"Stopped\",\r\n\t\"EnableLogging\": false\r\n}");
 }

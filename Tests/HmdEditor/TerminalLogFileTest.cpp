@@ -1,10 +1,9 @@
+#include "FileBytes.h"
 #include "Terminal/TerminalLogFile.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 TEST(TerminalLogFile, PathFollowsXdgStateHomeThenHome)
 {
@@ -34,10 +33,7 @@ TEST(TerminalLogFile, AppendsLinesAndCreatesTheFolders)
 		ASSERT_TRUE(Device.Open(Path.string(), Error)) << Error;
 		Device.Serialize(TEXT("Could not save"), ELogVerbosity::Warning, FName(TEXT("LogOrvekHmdSettings")));
 	}
-	std::ifstream Stream(Path);
-	std::stringstream Text;
-	Text << Stream.rdbuf();
-	const std::string Content = Text.str();
+	const std::string Content = ReadFileBytes(Path);
 	const std::string Line = "LogOrvekHmdSettings: Warning: Could not save\n";
 	EXPECT_NE(Content.find(Line), std::string::npos);
 	EXPECT_NE(Content.find(Line, Content.find(Line) + 1), std::string::npos) << "the second session appends";

@@ -1,38 +1,12 @@
 #include "ProgramRun.h"
 
+#include "RunCommandLine.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-
-namespace
-{
-	/**
-	 * The exit code from std::system's result: POSIX gives a wait status with
-	 * the code in its second byte, Windows the code itself. The program's
-	 * codes are 0 to 2, so a result above 255 can only be a wait status.
-	 */
-	int ExitCodeOf(int SystemResult)
-	{
-		return SystemResult > 255 ? SystemResult >> 8 : SystemResult;
-	}
-}
 
 const std::string SettingsText = "{\r\n\t\"SubjectName\": \"HMD1\",\r\n\t\"EnableLogging\": true\r\n}";
-
-std::string ReadFileBytes(const std::string& Path)
-{
-	std::ifstream File(Path, std::ios::binary);
-	return std::string(std::istreambuf_iterator<char>(File), std::istreambuf_iterator<char>());
-}
-
-void WriteFileBytes(const std::string& Path, const std::string& Bytes)
-{
-	std::ofstream File(Path, std::ios::binary | std::ios::trunc);
-	File.write(Bytes.data(), static_cast<std::streamsize>(Bytes.size()));
-}
 
 std::string FileStem()
 {
@@ -52,7 +26,7 @@ FRun RunProgram(const std::string& Arguments, const std::string& ShellPrefix, co
 	const std::string Command
 		= ShellPrefix + ProgramPath() + " " + Arguments + (Redirection.empty() ? "" : " " + Redirection) + " >" + OutPath + " 2>" + ErrPath;
 	FRun Run;
-	Run.ExitCode = ExitCodeOf(std::system(Command.c_str()));
+	Run.ExitCode = RunCommandLine(Command);
 	Run.Out = ReadFileBytes(OutPath);
 	Run.Err = ReadFileBytes(ErrPath);
 	// Standard error may be in text mode, where each line ends in CR LF.

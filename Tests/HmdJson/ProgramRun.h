@@ -1,9 +1,11 @@
 // Running the built hmd-json from the end-to-end tests: each test writes its
 // input files, runs the program through the shell with its standard output
-// and error sent to files, and compares bytes. Only std::system and plain
+// and error sent to files, and compares bytes. Only the shell and plain
 // redirections are used, and no path is quoted (the test paths have no
 // spaces), so the same command works for a POSIX shell and for cmd.exe.
 #pragma once
+
+#include "FileBytes.h"
 
 #include <string>
 
@@ -14,9 +16,6 @@ struct FRun
 	/** Standard error without its last line end. */
 	std::string Err;
 };
-
-std::string ReadFileBytes(const std::string& Path);
-void WriteFileBytes(const std::string& Path, const std::string& Bytes);
 
 /** A name for this test's files, unique among tests that may run at once. */
 std::string FileStem();

@@ -1,10 +1,10 @@
 // End-to-end tests of what hmd-json says about itself: the usage after bad
 // arguments, --help, --version, and names it cannot use.
 #include "ProgramRun.h"
+#include "RunCommandLine.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 TEST(HmdJsonUsage, RejectsBadUsageAndExplainsItself)
@@ -72,8 +72,7 @@ TEST(HmdJsonUsage, ReportsAStandardOutputThatRefusesWrites)
 	for (const std::string& Arguments : AllArguments)
 	{
 		const std::string ErrPath = FileStem() + ".err";
-		const int Result = std::system((ProgramPath() + " " + Arguments + " >/dev/full 2>" + ErrPath).c_str());
-		EXPECT_EQ(Result >> 8, 2) << Arguments;
+		EXPECT_EQ(RunCommandLine(ProgramPath() + " " + Arguments + " >/dev/full 2>" + ErrPath), 2) << Arguments;
 		EXPECT_EQ(ReadFileBytes(ErrPath), "hmd-json: could not write to standard output\n") << Arguments;
 	}
 }

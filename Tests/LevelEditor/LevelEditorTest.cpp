@@ -1,4 +1,4 @@
-#include "../Commands/CommandsTestSupport.h"
+#include "EngineTextPrinters.h"
 #include "../Modules/ModuleEventLog.h"
 #include "TestMenuCommands.h"
 

@@ -1,6 +1,6 @@
 #include "ModuleEventLog.h"
 
-#include "../Commands/CommandsTestSupport.h"
+#include "EngineTextPrinters.h"
 #include "HAL/PlatformProcess.h"
 #include "Modules/ModuleManager.h"
 

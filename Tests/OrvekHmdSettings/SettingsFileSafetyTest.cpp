@@ -36,14 +36,14 @@ namespace
 TEST_F(FSettingsTest, ACleanFileIsReplacedWithoutACopy)
 {
 	WriteConfig(Hmd1File);
-	WriteBytes(BackupFile(), OlderCopy);
+	WriteFileBytes(BackupFile(), OlderCopy);
 	const TSharedRef<SOrvekHmdSettingsWidget> Panel = OpenPanel();
 	EXPECT_TRUE(Panel->GetLoadFindings().LoadedCleanly());
 	Type(TEXT("2"));
 	ClosePanel(Panel);
 
 	EXPECT_EQ(ReadConfig(), "{\r\n\t\"SubjectName\": \"HMD12\",\r\n\t\"EnableLogging\": true\r\n}");
-	EXPECT_EQ(ReadBytes(BackupFile()), OlderCopy) << "a clean save leaves the copy of an earlier broken file alone";
+	EXPECT_EQ(ReadFileBytes(BackupFile()), OlderCopy) << "a clean save leaves the copy of an earlier broken file alone";
 	EXPECT_EQ(Log.Warnings(), "");
 }
 
@@ -85,7 +85,7 @@ TEST_F(FSettingsTest, AFileThatDidNotLoadIsKeptBesideTheNewOne)
 		SCOPED_TRACE(Case.Description);
 		const std::string Path = StringConv::ToUtf8(ConfigFilePath());
 		WriteConfig(Case.File);
-		WriteBytes(BackupFile(), OlderCopy);
+		WriteFileBytes(BackupFile(), OlderCopy);
 		Log.Clear();
 
 		const TSharedRef<SOrvekHmdSettingsWidget> Panel = OpenPanel();
@@ -101,7 +101,7 @@ TEST_F(FSettingsTest, AFileThatDidNotLoadIsKeptBesideTheNewOne)
 		Type(TEXT("!"));
 		ClosePanel(Panel);
 
-		EXPECT_EQ(ReadBytes(BackupFile()), Case.File) << "the copy holds the content that did not load, byte for byte, in place of the older copy";
+		EXPECT_EQ(ReadFileBytes(BackupFile()), Case.File) << "the copy holds the content that did not load, byte for byte, in place of the older copy";
 		EXPECT_EQ(ReadConfig(), "{\r\n\t\"SubjectName\": \"" + std::string(Case.ExpectedName) + "!\",\r\n\t\"EnableLogging\": "
 				+ (Case.bExpectedLogging ? "true" : "false") + "\r\n}");
 		const TArray<FString> Warnings = Log.LinesOf(ELogVerbosity::Warning);
@@ -266,7 +266,7 @@ TEST_F(FSettingsTest, APlantedLinkBelowTheDocumentsFolderIsNotFollowed)
 		std::filesystem::create_directories(Target / "Skellan_4.20" / "Config");
 		if (Case.bTargetHoldsAFile)
 		{
-			WriteBytes(Target / "Skellan_4.20" / "Config" / "OHeadSetConfig.json", Hmd1File);
+			WriteFileBytes(Target / "Skellan_4.20" / "Config" / "OHeadSetConfig.json", Hmd1File);
 		}
 		std::error_code LinkError;
 		std::filesystem::create_directory_symlink(Target, Documents / "Orvek", LinkError);
@@ -291,7 +291,7 @@ TEST_F(FSettingsTest, APlantedLinkBelowTheDocumentsFolderIsNotFollowed)
 		EXPECT_EQ(TargetEntries.size(), Case.bTargetHoldsAFile ? 1u : 0u) << "nothing is written into the link's target";
 		if (Case.bTargetHoldsAFile)
 		{
-			EXPECT_EQ(ReadBytes(Target / "Skellan_4.20" / "Config" / "OHeadSetConfig.json"), Hmd1File);
+			EXPECT_EQ(ReadFileBytes(Target / "Skellan_4.20" / "Config" / "OHeadSetConfig.json"), Hmd1File);
 		}
 	}
 }

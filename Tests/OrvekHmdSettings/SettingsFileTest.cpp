@@ -177,7 +177,7 @@ TEST(SettingsFileParse, ReadsBothFileEncodingsAlike)
 	{
 		SCOPED_TRACE(Case.Description);
 		const std::filesystem::path File = Folder / "OHeadSetConfig.json";
-		WriteBytes(File, Case.Bytes);
+		WriteFileBytes(File, Case.Bytes);
 		FString Text;
 		ASSERT_TRUE(FFileHelper::LoadFileToString(Text, *FString(File.u16string())));
 		OrvekHmdSettingsConfig Config;

@@ -9,12 +9,10 @@
 #include "Widgets/SWindow.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
-#include <random>
 
 #if !defined(_WIN32)
-#include <grp.h>
+#include "Posix/PosixTestSupport.h"
+
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -54,11 +52,6 @@ void FLogCapture::Clear()
 	Verbosities.Empty();
 }
 
-void PrintTo(const FString& Text, std::ostream* Out)
-{
-	*Out << '"' << StringConv::ToUtf8(Text) << '"';
-}
-
 FString Utf8(const char* Text)
 {
 	return StringConv::FromUtf8(Text);
@@ -77,9 +70,6 @@ std::string Utf16File(const std::u16string& Text)
 
 void FSettingsTest::SetUp()
 {
-	std::random_device Random;
-	Root = std::filesystem::temp_directory_path() / ("orvek-settings-" + std::to_string(Random()));
-	std::filesystem::create_directories(Root);
 	UseDocumentsFolder(u"Public Documents");
 	FSlateApplication::Create();
 	GLog->AddOutputDevice(&Log);
@@ -92,9 +82,6 @@ void FSettingsTest::TearDown()
 	FSlateApplication::Shutdown();
 	FPlatformShell::ClearKnownFolderOverride();
 	FFileManagerTesting::SetWriteFault(EFileWriteFault::None);
-	std::error_code Ignored;
-	std::filesystem::permissions(Root, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, Ignored);
-	std::filesystem::remove_all(Root, Ignored);
 }
 
 void FSettingsTest::UseDocumentsFolder(const std::u16string& Name)
@@ -132,25 +119,12 @@ std::vector<std::string> FSettingsTest::ConfigFolderEntries() const
 
 void FSettingsTest::WriteConfig(const std::string& Bytes) const
 {
-	WriteBytes(ConfigFile(), Bytes);
-}
-
-void WriteBytes(const std::filesystem::path& Path, const std::string& Bytes)
-{
-	std::filesystem::create_directories(Path.parent_path());
-	std::ofstream Out(Path, std::ios::binary | std::ios::trunc);
-	Out << Bytes;
+	WriteFileBytes(ConfigFile(), Bytes);
 }
 
 std::string FSettingsTest::ReadConfig() const
 {
-	return ReadBytes(ConfigFile());
-}
-
-std::string ReadBytes(const std::filesystem::path& Path)
-{
-	std::ifstream In(Path, std::ios::binary);
-	return std::string(std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>());
+	return ReadFileBytes(ConfigFile());
 }
 
 TSharedRef<SOrvekHmdSettingsWidget> FSettingsTest::OpenPanel()
@@ -218,20 +192,18 @@ std::optional<std::string> FSettingsTest::RunAsOrdinaryUser(const std::function<
 #if defined(_WIN32)
 	return Body();
 #else
-	if (geteuid() != 0)
+	if (!IsSuperuser())
 	{
 		return Body();
 	}
-	constexpr uid_t OrdinaryUser = 65534;
-	constexpr gid_t OrdinaryGroup = 65534;
 	for (const std::filesystem::directory_entry& Entry : std::filesystem::recursive_directory_iterator(Root))
 	{
-		if (lchown(Entry.path().c_str(), OrdinaryUser, OrdinaryGroup) != 0)
+		if (lchown(Entry.path().c_str(), OrdinaryUserId, OrdinaryUserId) != 0)
 		{
 			return std::nullopt;
 		}
 	}
-	if (lchown(Root.c_str(), OrdinaryUser, OrdinaryGroup) != 0)
+	if (lchown(Root.c_str(), OrdinaryUserId, OrdinaryUserId) != 0)
 	{
 		return std::nullopt;
 	}
@@ -245,7 +217,7 @@ std::optional<std::string> FSettingsTest::RunAsOrdinaryUser(const std::function<
 	if (Child == 0)
 	{
 		close(Pipe[0]);
-		if (setgroups(0, nullptr) != 0 || setgid(OrdinaryGroup) != 0 || setuid(OrdinaryUser) != 0)
+		if (!TakeOrdinaryUserIds())
 		{
 			_exit(3);
 		}

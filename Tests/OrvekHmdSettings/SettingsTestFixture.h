@@ -7,12 +7,15 @@
 #include "Misc/OutputDevice.h"
 #include "Templates/SharedPointer.h"
 
+#include "EngineTextPrinters.h"
+#include "FileBytes.h"
+#include "TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -73,22 +76,15 @@ protected:
 	TArray<FString> Screen() const;
 	bool ScreenShows(const FString& Text) const;
 
-	std::filesystem::path Root;
+	FTempFolder Temp;
+	const std::filesystem::path& Root = Temp.Native();
 	std::filesystem::path Documents;
 	FLogCapture Log;
 	TSharedPtr<SWindow> Window;
 };
-
-/** Shows engine text readably in test failures. */
-void PrintTo(const FString& Text, std::ostream* Out);
 
 /** Engine text from a UTF-8 literal. */
 FString Utf8(const char* Text);
 
 /** The bytes of a file written in UTF-16 little-endian with its byte-order mark. */
 std::string Utf16File(const std::u16string& Text);
-
-/** The bytes of a file; empty when it cannot be read. */
-std::string ReadBytes(const std::filesystem::path& Path);
-/** Replaces a file with Bytes, creating its folders. */
-void WriteBytes(const std::filesystem::path& Path, const std::string& Bytes);

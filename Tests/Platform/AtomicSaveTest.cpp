@@ -15,7 +15,7 @@ TEST(AtomicSave, CreatesTheMissingFoldersOnTheWay)
 	const FString Path = Folder.Path(u"Jürgen Σ/Orvek/Skellan_4.20/Config/OHeadSetConfig.json");
 	FString Error;
 	ASSERT_TRUE(SaveBytes(Path, "{}", &Error)) << Utf8(Error);
-	EXPECT_EQ(ReadBytes(ToNative(Path)), "{}");
+	EXPECT_EQ(ReadFileBytes(ToNative(Path)), "{}");
 	EXPECT_EQ(Folder.Names(u"Jürgen Σ/Orvek/Skellan_4.20/Config"), std::vector<std::u16string>{u"OHeadSetConfig.json"});
 }
 
@@ -23,17 +23,17 @@ TEST(AtomicSave, ReplacesTheWholeFileAndLeavesNothingElse)
 {
 	FTempFolder Folder;
 	const FString Path = Folder.Path(u"OHeadSetConfig.json");
-	WriteBytes(ToNative(Path), OldContent);
+	WriteFileBytes(ToNative(Path), OldContent);
 	FString Error;
 	ASSERT_TRUE(SaveBytes(Path, "{}", &Error)) << Utf8(Error);
-	EXPECT_EQ(ReadBytes(ToNative(Path)), "{}");
+	EXPECT_EQ(ReadFileBytes(ToNative(Path)), "{}");
 	EXPECT_EQ(Folder.Names(), std::vector<std::u16string>{u"OHeadSetConfig.json"});
 }
 
 TEST(AtomicSave, ReplacesALinkAtThePathInsteadOfFollowingIt)
 {
 	FTempFolder Folder;
-	WriteBytes(Folder.Native() / "victim.txt", "precious");
+	WriteFileBytes(Folder.Native() / "victim.txt", "precious");
 	std::error_code LinkError;
 	std::filesystem::create_symlink(Folder.Native() / "victim.txt", Folder.Native() / "OHeadSetConfig.json", LinkError);
 	if (LinkError)
@@ -45,8 +45,8 @@ TEST(AtomicSave, ReplacesALinkAtThePathInsteadOfFollowingIt)
 	FString Error;
 	ASSERT_TRUE(SaveBytes(Path, "{}", &Error)) << Utf8(Error);
 	EXPECT_FALSE(std::filesystem::is_symlink(ToNative(Path)));
-	EXPECT_EQ(ReadBytes(ToNative(Path)), "{}");
-	EXPECT_EQ(ReadBytes(Folder.Native() / "victim.txt"), "precious");
+	EXPECT_EQ(ReadFileBytes(ToNative(Path)), "{}");
+	EXPECT_EQ(ReadFileBytes(Folder.Native() / "victim.txt"), "precious");
 }
 
 TEST(AtomicSave, BlockedTargetFailsWithAReasonAndLeavesNoTemporaryFile)
@@ -65,18 +65,18 @@ TEST(AtomicSave, BlockedTargetFailsWithAReasonAndLeavesNoTemporaryFile)
 		if (bFolderBlocks)
 		{
 			std::filesystem::create_directory(ToNative(Blocker));
-			WriteBytes(ToNative(Blocker) / "inside.txt", "kept");
+			WriteFileBytes(ToNative(Blocker) / "inside.txt", "kept");
 		}
 		else
 		{
-			WriteBytes(ToNative(Blocker), "kept");
+			WriteFileBytes(ToNative(Blocker), "kept");
 		}
 
 		FString Error;
 		EXPECT_FALSE(SaveBytes(Target, "{}", &Error));
 		EXPECT_TRUE(Contains(Error, Blocker.View())) << Utf8(Error);
 		EXPECT_EQ(Folder.Names(), std::vector<std::u16string>{Case.Blocker});
-		EXPECT_EQ(ReadBytes(bFolderBlocks ? ToNative(Blocker) / "inside.txt" : ToNative(Blocker)), "kept");
+		EXPECT_EQ(ReadFileBytes(bFolderBlocks ? ToNative(Blocker) / "inside.txt" : ToNative(Blocker)), "kept");
 	}
 }
 
@@ -103,7 +103,7 @@ TEST(AtomicSave, FailureAtAnyStepLeavesTheOldFileWhole)
 				}
 				if (bOldFile)
 				{
-					WriteBytes(ToNative(Path), OldContent);
+					WriteFileBytes(ToNative(Path), OldContent);
 				}
 				// A copy is only made of a file that is there.
 				const bool bFaultApplies = Fault != EFileWriteFault::Backup || (bOldFile && bWithinBase);
@@ -122,14 +122,14 @@ TEST(AtomicSave, FailureAtAnyStepLeavesTheOldFileWhole)
 					EXPECT_TRUE(Folder.Names().empty()) << Row;
 					continue;
 				}
-				EXPECT_EQ(ReadBytes(ToNative(Path)), OldContent) << Row;
+				EXPECT_EQ(ReadFileBytes(ToNative(Path)), OldContent) << Row;
 				// Only a failure after the copy was made leaves it, a copy of the file as it still is.
 				const bool bCopyMade = bWithinBase && Fault == EFileWriteFault::Rename;
 				std::vector<std::u16string> Expected{u"OHeadSetConfig.json"};
 				if (bCopyMade)
 				{
 					Expected.push_back(u"OHeadSetConfig.json.bak");
-					EXPECT_EQ(ReadBytes(ToNative(Access.BackupFilename)), OldContent) << Row;
+					EXPECT_EQ(ReadFileBytes(ToNative(Access.BackupFilename)), OldContent) << Row;
 				}
 				EXPECT_EQ(Folder.Names(), Expected) << Row;
 			}
@@ -167,12 +167,12 @@ TEST(FileManager, FolderAndFileOperations)
 
 	const FString From = Folder.Path(u"a/from.txt");
 	const FString To = Folder.Path(u"a/b/to.txt");
-	WriteBytes(ToNative(From), "moved");
-	WriteBytes(ToNative(To), "replaced");
+	WriteFileBytes(ToNative(From), "moved");
+	WriteFileBytes(ToNative(To), "replaced");
 	EXPECT_EQ(FileManager.FileSize(*To), 8);
 	EXPECT_TRUE(FileManager.Move(*To, *From));
 	EXPECT_FALSE(FileManager.FileExists(*From));
-	EXPECT_EQ(ReadBytes(ToNative(To)), "moved");
+	EXPECT_EQ(ReadFileBytes(ToNative(To)), "moved");
 
 	EXPECT_TRUE(FileManager.Delete(*To));
 	EXPECT_EQ(FileManager.FileSize(*To), -1);
@@ -186,7 +186,7 @@ TEST(AtomicSave, ReadOnlyFileIsNotReplacedWhoeverSaves)
 	{
 		FTempFolder Folder;
 		const FString Path = Folder.Path(u"OHeadSetConfig.json");
-		WriteBytes(ToNative(Path), OldContent);
+		WriteFileBytes(ToNative(Path), OldContent);
 		namespace fs = std::filesystem;
 		fs::permissions(ToNative(Path), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
 		FFileAccess Access;
@@ -198,7 +198,7 @@ TEST(AtomicSave, ReadOnlyFileIsNotReplacedWhoeverSaves)
 		FString Error;
 		EXPECT_FALSE(SaveBytes(Path, "{}", &Error, Access)) << bWithinBase;
 		EXPECT_TRUE(Contains(Error, u"read-only") && Contains(Error, Path.View())) << Utf8(Error);
-		EXPECT_EQ(ReadBytes(ToNative(Path)), OldContent);
+		EXPECT_EQ(ReadFileBytes(ToNative(Path)), OldContent);
 		EXPECT_EQ(Folder.Names(), std::vector<std::u16string>{u"OHeadSetConfig.json"});
 		fs::permissions(ToNative(Path), fs::perms::owner_write, fs::perm_options::add);
 	}
@@ -230,16 +230,16 @@ TEST(AtomicSave, RemovesItsOwnLeftoversOnlyOnceNothingMayBeWritingThem)
 			const FString Path = Folder.Path(u"OHeadSetConfig.json");
 			if (bOldFile)
 			{
-				WriteBytes(ToNative(Path), OldContent);
+				WriteFileBytes(ToNative(Path), OldContent);
 			}
 			const std::filesystem::path Leftover = ToNative(Folder.Path(Case.Name));
-			WriteBytes(Leftover, "torn");
+			WriteFileBytes(Leftover, "torn");
 			std::filesystem::last_write_time(Leftover, std::filesystem::file_time_type::clock::now() - std::chrono::seconds(Case.SecondsAgo));
 
 			FString Error;
 			ASSERT_TRUE(SaveBytes(Path, "{}", &Error)) << Utf8(Error);
 			EXPECT_EQ(std::filesystem::exists(Leftover), !Case.bRemoved) << Case.Description << (bOldFile ? ", old file" : ", new file");
-			EXPECT_EQ(ReadBytes(ToNative(Path)), "{}");
+			EXPECT_EQ(ReadFileBytes(ToNative(Path)), "{}");
 		}
 	}
 }

@@ -27,16 +27,16 @@ TEST(BackupCopy, HoldsTheOldBytesAndReplacesAnOlderCopy)
 			FTempFolder Folder;
 			const FString Path = Folder.Path(u"OHeadSetConfig.json");
 			const FString Backup = Folder.Path(u"OHeadSetConfig.json.bak");
-			WriteBytes(ToNative(Path), OldContent);
+			WriteFileBytes(ToNative(Path), OldContent);
 			if (bOlderCopy)
 			{
-				WriteBytes(ToNative(Backup), "an older copy");
+				WriteFileBytes(ToNative(Backup), "an older copy");
 			}
 
 			FString Error;
 			ASSERT_TRUE(SaveBytes(Path, "{}", &Error, WithBackup(bWithinBase ? Folder.Path() : FString(), Backup))) << Utf8(Error);
-			EXPECT_EQ(ReadBytes(ToNative(Path)), "{}");
-			EXPECT_EQ(ReadBytes(ToNative(Backup)), OldContent);
+			EXPECT_EQ(ReadFileBytes(ToNative(Path)), "{}");
+			EXPECT_EQ(ReadFileBytes(ToNative(Backup)), OldContent);
 			EXPECT_EQ(Folder.Names(), (std::vector<std::u16string>{u"OHeadSetConfig.json", u"OHeadSetConfig.json.bak"}));
 		}
 	}
@@ -47,10 +47,10 @@ TEST(BackupCopy, NoneIsMadeForAFileThatWasNotThere)
 	FTempFolder Folder;
 	const FString Path = Folder.Path(u"OHeadSetConfig.json");
 	const FString Backup = Folder.Path(u"OHeadSetConfig.json.bak");
-	WriteBytes(ToNative(Backup), "an older copy");
+	WriteFileBytes(ToNative(Backup), "an older copy");
 	FString Error;
 	ASSERT_TRUE(SaveBytes(Path, "{}", &Error, WithBackup(Folder.Path(), Backup))) << Utf8(Error);
-	EXPECT_EQ(ReadBytes(ToNative(Backup)), "an older copy");
+	EXPECT_EQ(ReadFileBytes(ToNative(Backup)), "an older copy");
 }
 
 TEST(BackupCopy, MustBeAFileOfItsOwnBesideTheFile)
@@ -73,13 +73,13 @@ TEST(BackupCopy, MustBeAFileOfItsOwnBesideTheFile)
 		std::filesystem::create_directory(Folder.Native() / "Config");
 		std::filesystem::create_directory(Folder.Native() / "Other");
 		const FString Path = Folder.Path(u"Config/OHeadSetConfig.json");
-		WriteBytes(ToNative(Path), OldContent);
+		WriteFileBytes(ToNative(Path), OldContent);
 		const FString Backup = Folder.Path(Case.Backup);
 
 		FString Error;
 		EXPECT_FALSE(SaveBytes(Path, "{}", &Error, WithBackup(Folder.Path(), Backup))) << Case.Description;
 		EXPECT_TRUE(Contains(Error, Backup.View())) << Case.Description << ": " << Utf8(Error);
-		EXPECT_EQ(ReadBytes(ToNative(Path)), OldContent) << Case.Description;
+		EXPECT_EQ(ReadFileBytes(ToNative(Path)), OldContent) << Case.Description;
 		EXPECT_EQ(Folder.Names(u"Config"), std::vector<std::u16string>{u"OHeadSetConfig.json"}) << Case.Description;
 		EXPECT_TRUE(Folder.Names(u"Other").empty()) << Case.Description;
 	}
@@ -90,13 +90,13 @@ TEST(BackupCopy, AFolderWhereTheCopyGoesFailsTheSave)
 	FTempFolder Folder;
 	const FString Path = Folder.Path(u"OHeadSetConfig.json");
 	const FString Backup = Folder.Path(u"OHeadSetConfig.json.bak");
-	WriteBytes(ToNative(Path), OldContent);
+	WriteFileBytes(ToNative(Path), OldContent);
 	std::filesystem::create_directory(ToNative(Backup));
 
 	FString Error;
 	EXPECT_FALSE(SaveBytes(Path, "{}", &Error, WithBackup(Folder.Path(), Backup)));
 	EXPECT_TRUE(Contains(Error, Backup.View())) << Utf8(Error);
-	EXPECT_EQ(ReadBytes(ToNative(Path)), OldContent);
+	EXPECT_EQ(ReadFileBytes(ToNative(Path)), OldContent);
 	EXPECT_EQ(Folder.Names(), (std::vector<std::u16string>{u"OHeadSetConfig.json", u"OHeadSetConfig.json.bak"}));
 	EXPECT_TRUE(Folder.Names(u"OHeadSetConfig.json.bak").empty());
 }

@@ -93,7 +93,7 @@ TEST(BaseFolder, AMissingBaseFolderIsNeverCreated)
 		Access.BaseFolder = Folder.Path(Case.Base);
 		if (Case.bBaseIsAFile)
 		{
-			WriteBytes(ToNative(Access.BaseFolder), "a file");
+			WriteFileBytes(ToNative(Access.BaseFolder), "a file");
 		}
 		const FString Path = Access.BaseFolder + TEXT("/") + FString(ConfigBelowBase);
 		const std::vector<fs::path> Before = Tree(Folder.Native());
@@ -171,7 +171,7 @@ TEST(BaseFolder, ALinkBelowItFailsTheLoadAndTheSaveNamingIt)
 		// The link's target holds a whole settings tree of its own.
 		const fs::path Elsewhere = Documents.Folder.Native() / "Elsewhere";
 		fs::create_directories(Elsewhere / "Orvek/Skellan_4.20/Config");
-		WriteBytes(Elsewhere / "Orvek/Skellan_4.20/Config/OHeadSetConfig.json", "target");
+		WriteFileBytes(Elsewhere / "Orvek/Skellan_4.20/Config/OHeadSetConfig.json", "target");
 		const fs::path Link = ToNative(Documents.Below(Case.Link));
 		fs::create_directories(Link.parent_path());
 		const fs::path Target = Case.bDangling ? Elsewhere / "missing.json" : Elsewhere / fs::path(std::u16string(Case.Link));
@@ -192,7 +192,7 @@ TEST(BaseFolder, ALinkBelowItFailsTheLoadAndTheSaveNamingIt)
 		EXPECT_FALSE(SaveBytes(Path, "{}", &Error, Documents.Access)) << Case.Description;
 		EXPECT_TRUE(Contains(Error, LinkPath.View()) && Contains(Error, u"link")) << Case.Description << ": " << Utf8(Error);
 
-		EXPECT_EQ(ReadBytes(Elsewhere / "Orvek/Skellan_4.20/Config/OHeadSetConfig.json"), "target") << Case.Description;
+		EXPECT_EQ(ReadFileBytes(Elsewhere / "Orvek/Skellan_4.20/Config/OHeadSetConfig.json"), "target") << Case.Description;
 		EXPECT_EQ(Tree(Documents.Folder.Native()), Before) << Case.Description;
 		EXPECT_TRUE(fs::is_symlink(Link)) << Case.Description;
 	}
@@ -215,14 +215,14 @@ TEST(BaseFolder, TheBaseFolderItselfMayBeALink)
 	std::string Loaded;
 	ASSERT_TRUE(LoadBytes(Path, Loaded, &Error, Access)) << Utf8(Error);
 	EXPECT_EQ(Loaded, "{}");
-	EXPECT_EQ(ReadBytes(Folder.Native() / "RealPublic" / fs::path(std::u16string(ConfigBelowBase))), "{}");
+	EXPECT_EQ(ReadFileBytes(Folder.Native() / "RealPublic" / fs::path(std::u16string(ConfigBelowBase))), "{}");
 }
 
 TEST(BaseFolder, SomethingOtherThanAFolderOnTheWayFailsNamingIt)
 {
 	FDocuments Documents;
 	fs::create_directory(Documents.Folder.Native() / "Public" / "Orvek");
-	WriteBytes(Documents.Folder.Native() / "Public" / "Orvek" / "Skellan_4.20", "a file");
+	WriteFileBytes(Documents.Folder.Native() / "Public" / "Orvek" / "Skellan_4.20", "a file");
 	const FString Blocker = Documents.Below(u"Orvek/Skellan_4.20");
 	const FString Path = Documents.Below(ConfigBelowBase);
 
@@ -232,5 +232,5 @@ TEST(BaseFolder, SomethingOtherThanAFolderOnTheWayFailsNamingIt)
 	std::string Loaded;
 	EXPECT_FALSE(LoadBytes(Path, Loaded, &Error, Documents.Access));
 	EXPECT_TRUE(Contains(Error, Blocker.View())) << Utf8(Error);
-	EXPECT_EQ(ReadBytes(ToNative(Blocker)), "a file");
+	EXPECT_EQ(ReadFileBytes(ToNative(Blocker)), "a file");
 }

@@ -34,7 +34,7 @@ TEST(FileHelper, SaveWritesSingleBytesForAsciiAndUtf16WithMarkOtherwise)
 		const FString Path = Folder.Path(u"OHeadSetConfig.json");
 		FString Error;
 		ASSERT_TRUE(Save(FString(Case.Text), Path, 0, &Error)) << Utf8(Error);
-		EXPECT_EQ(ReadBytes(ToNative(Path)), Case.Bytes);
+		EXPECT_EQ(ReadFileBytes(ToNative(Path)), Case.Bytes);
 
 		FString Loaded(TEXT("stale"));
 		ASSERT_TRUE(FFileHelper::LoadFileToString(Loaded, *Path));
@@ -59,7 +59,7 @@ TEST(FileHelper, LoadRecognisesEachMarkAndFallsBackToOneCharacterPerByte)
 	for (const FCase& Case : Cases)
 	{
 		FTempFolder Folder;
-		WriteBytes(Folder.Native() / "file.json", Case.Bytes);
+		WriteFileBytes(Folder.Native() / "file.json", Case.Bytes);
 		FString Loaded(TEXT("stale"));
 		EXPECT_TRUE(FFileHelper::LoadFileToString(Loaded, *Folder.Path(u"file.json")));
 		EXPECT_EQ(Loaded, FString(Case.Text));
@@ -82,14 +82,14 @@ TEST(FileHelper, FailedSaveTellsWhyAndKeepsTheOldFile)
 {
 	FTempFolder Folder;
 	const FString Path = Folder.Path(u"file.json");
-	WriteBytes(ToNative(Path), "old");
+	WriteFileBytes(ToNative(Path), "old");
 	FString Error;
 	{
 		FScopedWriteFault Fault(EFileWriteFault::Write);
 		EXPECT_FALSE(Save(FString(TEXT("new")), Path, 0, &Error));
 	}
 	EXPECT_NE(Error.View().find(Path.View()), std::u16string_view::npos) << Utf8(Error);
-	EXPECT_EQ(ReadBytes(ToNative(Path)), "old");
+	EXPECT_EQ(ReadFileBytes(ToNative(Path)), "old");
 
 	FString Untouched(TEXT("untouched"));
 	EXPECT_TRUE(Save(FString(TEXT("new")), Path, 0, &Untouched));
@@ -101,11 +101,11 @@ TEST(FileHelper, SaveRefusesWriteFlagsItDoesNotKnow)
 {
 	FTempFolder Folder;
 	const FString Path = Folder.Path(u"file.json");
-	WriteBytes(ToNative(Path), "old");
+	WriteFileBytes(ToNative(Path), "old");
 	FString Error;
 	EXPECT_FALSE(Save(FString(TEXT("new")), Path, 0x1, &Error));
 	EXPECT_NE(Error.View().find(u"write flags"), std::u16string_view::npos) << Utf8(Error);
-	EXPECT_EQ(ReadBytes(ToNative(Path)), "old");
+	EXPECT_EQ(ReadFileBytes(ToNative(Path)), "old");
 }
 
 TEST(FileHelper, LoadAndSaveKeepToTheBaseFolder)

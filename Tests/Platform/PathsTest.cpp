@@ -61,9 +61,9 @@ TEST(Paths, CombineTakesStringsAndTextAlike)
 TEST(Paths, FileExistsOnlyForARegularFile)
 {
 	FTempFolder Folder;
-	WriteBytes(Folder.Native() / "file.json", "{}");
+	WriteFileBytes(Folder.Native() / "file.json", "{}");
 	std::filesystem::create_directory(Folder.Native() / "folder");
-	WriteBytes(ToNative(Folder.Path(u"Jürgen ☃ \U0001F600.json")), "{}");
+	WriteFileBytes(ToNative(Folder.Path(u"Jürgen ☃ \U0001F600.json")), "{}");
 
 	struct FCase { FString Path; bool bExpected; };
 	const FCase Cases[] = {

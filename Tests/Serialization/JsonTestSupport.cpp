@@ -1,30 +1,9 @@
 #include "JsonTestSupport.h"
 
-#include "Containers/StringConv.h"
 #include "Serialization/JsonSerializer.h"
 #include "Serialization/JsonWriter.h"
 
 #include <clocale>
-#include <cstdio>
-
-void PrintTo(const FString& Text, std::ostream* Stream)
-{
-	std::string Shown = "\"";
-	for (const TCHAR Unit : Text.View())
-	{
-		if (Unit < 0x20)
-		{
-			char Escape[8];
-			std::snprintf(Escape, sizeof(Escape), "\\x%02x", static_cast<unsigned>(Unit));
-			Shown += Escape;
-		}
-		else
-		{
-			Shown += StringConv::ToUtf8(std::u16string_view(&Unit, 1));
-		}
-	}
-	*Stream << Shown << "\"";
-}
 
 std::vector<JsonTest::FSurroundings> JsonTest::AtEveryWordPosition()
 {

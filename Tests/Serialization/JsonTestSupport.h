@@ -4,15 +4,12 @@
 
 #include "Containers/UnrealString.h"
 #include "Dom/JsonObject.h"
+#include "EngineTextPrinters.h"
 #include "Templates/SharedPointer.h"
 
 #include <initializer_list>
-#include <ostream>
 #include <string>
 #include <vector>
-
-/** Shows engine text in failure messages as UTF-8, with control characters escaped. */
-void PrintTo(const FString& Text, std::ostream* Stream);
 
 namespace JsonTest
 {

@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
-#include <grp.h>
 #include <poll.h>
 #include <pty.h>
 #include <sys/wait.h>
@@ -38,8 +37,7 @@ namespace
 		{
 			::_exit(120);
 		}
-		if (Options.bAsOrdinaryUser && IsSuperuser()
-			&& (::setgroups(0, nullptr) != 0 || ::setgid(OrdinaryUserId) != 0 || ::setuid(OrdinaryUserId) != 0))
+		if (Options.bAsOrdinaryUser && IsSuperuser() && !TakeOrdinaryUserIds())
 		{
 			::_exit(121);
 		}
@@ -53,19 +51,6 @@ namespace
 		Argv.push_back(nullptr);
 		::execv(Program.c_str(), Argv.data());
 		::_exit(122);
-	}
-}
-
-bool IsSuperuser()
-{
-	return ::geteuid() == 0;
-}
-
-void GiveToOrdinaryUser(const std::string& Path)
-{
-	if (IsSuperuser())
-	{
-		ASSERT_EQ(::lchown(Path.c_str(), OrdinaryUserId, OrdinaryUserId), 0) << Path;
 	}
 }
 

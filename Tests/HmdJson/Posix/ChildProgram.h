@@ -4,12 +4,10 @@
 // stopped by permission bits).
 #pragma once
 
-#include <string>
-#include <sys/types.h>
-#include <vector>
+#include "Posix/PosixTestSupport.h"
 
-/** The user and group an ordinary-user run takes when the tests run as the superuser. */
-inline constexpr uid_t OrdinaryUserId = 65534;
+#include <string>
+#include <vector>
 
 struct FChildOptions
 {
@@ -26,10 +24,5 @@ struct FChildRun
 	std::string Err;
 };
 
-bool IsSuperuser();
-
 /** Runs the program with Arguments and an empty standard input, and collects what it writes. */
 FChildRun RunChildProgram(const std::vector<std::string>& Arguments, const FChildOptions& Options = FChildOptions());
-
-/** Makes Path belong to the user an ordinary-user run takes (nothing to do unless superuser). */
-void GiveToOrdinaryUser(const std::string& Path);

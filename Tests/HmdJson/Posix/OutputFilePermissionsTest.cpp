@@ -17,13 +17,6 @@ namespace
 	const std::string CompactSettings = "{\"SubjectName\":\"HMD1\",\"EnableLogging\":true}";
 	const std::string OldContent = "{\"SubjectName\": \"Old\"}";
 
-	mode_t ModeOf(const std::string& Path)
-	{
-		struct stat Status{};
-		EXPECT_EQ(::lstat(Path.c_str(), &Status), 0) << Path;
-		return Status.st_mode & 07777;
-	}
-
 	/** A new folder below the system's temporary folder, which any user can reach. */
 	class FScratchFolder
 	{

@@ -21,7 +21,7 @@ namespace
 		explicit FOrdinaryUsersFile(mode_t Mode)
 		{
 			fs::create_directory(Folder.Native() / "Config");
-			WriteBytes(ToNative(Path), OldContent);
+			WriteFileBytes(ToNative(Path), OldContent);
 			GiveToOrdinaryUser(Folder.Native());
 			GiveToOrdinaryUser(Folder.Native() / "Config");
 			GiveToOrdinaryUser(ToNative(Path));
@@ -46,7 +46,7 @@ TEST(PosixFile, ReadOnlyFolderKeepsTheOldFile)
 			EXPECT_FALSE(SaveBytes(File.Path, "{}", &Error));
 			EXPECT_TRUE(Contains(Error, File.Folder.Path(u"Config").View())) << Utf8(Error);
 		});
-	EXPECT_EQ(ReadBytes(ToNative(File.Path)), OldContent);
+	EXPECT_EQ(ReadFileBytes(ToNative(File.Path)), OldContent);
 	EXPECT_EQ(File.Folder.Names(u"Config"), std::vector<std::u16string>{u"OHeadSetConfig.json"});
 }
 
@@ -94,7 +94,7 @@ TEST(PosixFile, AFileTheUserMayNotWriteIsNotReplaced)
 		if (!Case.bSomeoneElses)
 		{
 			SetMode(ToNative(File.Path), 0600);
-			EXPECT_EQ(ReadBytes(ToNative(File.Path)), OldContent) << Case.Description;
+			EXPECT_EQ(ReadFileBytes(ToNative(File.Path)), OldContent) << Case.Description;
 		}
 	}
 }
@@ -105,7 +105,7 @@ TEST(PosixFile, NoWriteBitForAnyoneStopsEvenTheSuperuser)
 	{
 		FTempFolder Folder;
 		const FString Path = Folder.Path(u"OHeadSetConfig.json");
-		WriteBytes(ToNative(Path), OldContent);
+		WriteFileBytes(ToNative(Path), OldContent);
 		SetMode(ToNative(Path), Mode);
 		FString Error;
 		EXPECT_FALSE(SaveBytes(Path, "{}", &Error)) << std::oct << Mode;

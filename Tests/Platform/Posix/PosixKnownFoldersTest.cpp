@@ -79,8 +79,8 @@ namespace
 				std::filesystem::create_directories(Root.Native() / Folder);
 			}
 			std::filesystem::create_directory_symlink(Root.Native() / "share", Root.Native() / "share-link");
-			WriteBytes(Root.Native() / "file", "a file");
-			WriteBytes(Root.Native() / "home/cy/Public", "a file");
+			WriteFileBytes(Root.Native() / "file", "a file");
+			WriteFileBytes(Root.Native() / "home/cy/Public", "a file");
 		}
 
 		/** The bytes of Relative below the fresh folder. */

@@ -47,7 +47,7 @@ TEST(PosixPermissions, TheReplacedFileKeepsItsModeGroupAndOwner)
 			FTempFolder Folder;
 			const FString Path = Folder.Path(u"OHeadSetConfig.json");
 			const fs::path Native = ToNative(Path);
-			WriteBytes(Native, "old");
+			WriteFileBytes(Native, "old");
 			// The superuser keeps another user's file that user's; anyone keeps a group of theirs.
 			const uid_t Owner = IsSuperuser() ? OrdinaryUserId : ::geteuid();
 			ASSERT_EQ(::lchown(Native.c_str(), Owner, AnotherGroup()), 0);
@@ -59,7 +59,7 @@ TEST(PosixPermissions, TheReplacedFileKeepsItsModeGroupAndOwner)
 			EXPECT_EQ(Status.st_mode & 07777, Mode) << std::oct << Mode << " with umask " << Umask;
 			EXPECT_EQ(Status.st_gid, AnotherGroup()) << std::oct << Mode;
 			EXPECT_EQ(Status.st_uid, Owner) << std::oct << Mode;
-			EXPECT_EQ(ReadBytes(Native), "{}");
+			EXPECT_EQ(ReadFileBytes(Native), "{}");
 		}
 	}
 }
@@ -68,7 +68,7 @@ TEST(PosixPermissions, SetIdBitsAreNotCarriedToTheNewContent)
 {
 	FTempFolder Folder;
 	const FString Path = Folder.Path(u"OHeadSetConfig.json");
-	WriteBytes(ToNative(Path), "old");
+	WriteFileBytes(ToNative(Path), "old");
 	SetMode(ToNative(Path), 06755);
 	FString Error;
 	ASSERT_TRUE(SaveBytes(Path, "{}", &Error)) << Utf8(Error);
@@ -91,7 +91,7 @@ TEST(PosixPermissions, AGroupThatCannotBeKeptGrantsNoMoreThanEveryoneElse)
 	{
 		FTempFolder Folder;
 		const FString Path = Folder.Path(u"OHeadSetConfig.json");
-		WriteBytes(ToNative(Path), "old");
+		WriteFileBytes(ToNative(Path), "old");
 		GiveToOrdinaryUser(Folder.Native());
 		ASSERT_EQ(::lchown(ToNative(Path).c_str(), OrdinaryUserId, 0), 0);
 		SetMode(ToNative(Path), Case.Mode);
@@ -104,7 +104,7 @@ TEST(PosixPermissions, AGroupThatCannotBeKeptGrantsNoMoreThanEveryoneElse)
 		const struct stat Status = StatOf(ToNative(Path));
 		EXPECT_EQ(Status.st_mode & 07777, Case.Expected) << std::oct << Case.Mode;
 		EXPECT_EQ(Status.st_gid, OrdinaryUserId);
-		EXPECT_EQ(ReadBytes(ToNative(Path)), "{}");
+		EXPECT_EQ(ReadFileBytes(ToNative(Path)), "{}");
 	}
 }
 
@@ -204,19 +204,19 @@ TEST(PosixPermissions, TheCopyOfTheOldFileIsThatFileWithItsMode)
 {
 	FTempFolder Folder;
 	const FString Path = Folder.Path(u"OHeadSetConfig.json");
-	WriteBytes(ToNative(Path), "old");
+	WriteFileBytes(ToNative(Path), "old");
 	SetMode(ToNative(Path), 0640);
 	const struct stat Old = StatOf(ToNative(Path));
 	FFileAccess Access;
 	Access.BaseFolder = Folder.Path();
 	Access.BackupFilename = Folder.Path(u"OHeadSetConfig.json.bak");
-	WriteBytes(ToNative(Access.BackupFilename), "an older copy");
+	WriteFileBytes(ToNative(Access.BackupFilename), "an older copy");
 	SetMode(ToNative(Access.BackupFilename), 0666);
 
 	FString Error;
 	ASSERT_TRUE(SaveBytes(Path, "{}", &Error, Access)) << Utf8(Error);
 	const struct stat Copy = StatOf(ToNative(Access.BackupFilename));
-	EXPECT_EQ(ReadBytes(ToNative(Access.BackupFilename)), "old");
+	EXPECT_EQ(ReadFileBytes(ToNative(Access.BackupFilename)), "old");
 	EXPECT_EQ(Copy.st_mode & 07777, 0640);
 	EXPECT_EQ(Copy.st_ino, Old.st_ino) << "the copy is the old file itself, under a second name";
 	EXPECT_EQ(ModeOf(ToNative(Path)), 0640);

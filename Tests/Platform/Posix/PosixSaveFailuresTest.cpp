@@ -79,7 +79,7 @@ TEST(PosixSave, ALeftoverHeldByItsWriterStaysUntilTheWriterLetsGo)
 	FTempFolder Folder;
 	const FString Path = Folder.Path(u"OHeadSetConfig.json");
 	const fs::path Leftover = Folder.Native() / LeftoverName;
-	WriteBytes(Leftover, "being written");
+	WriteFileBytes(Leftover, "being written");
 	SetAge(Leftover, 3600);
 	// A writer in another process holds its lock on an open descriptor of its own.
 	const int Writer = ::open(Leftover.c_str(), O_WRONLY | O_CLOEXEC);
@@ -88,7 +88,7 @@ TEST(PosixSave, ALeftoverHeldByItsWriterStaysUntilTheWriterLetsGo)
 
 	FString Error;
 	ASSERT_TRUE(SaveBytes(Path, "{}", &Error)) << Utf8(Error);
-	EXPECT_EQ(ReadBytes(Leftover), "being written");
+	EXPECT_EQ(ReadFileBytes(Leftover), "being written");
 	::close(Writer);
 
 	ASSERT_TRUE(SaveBytes(Path, "{}", &Error)) << Utf8(Error);
@@ -110,7 +110,7 @@ TEST(PosixSave, OnlyRegularFilesOfItsOwnUserAreTakenForLeftovers)
 		{"another user's file", true,
 			[](const fs::path& At)
 			{
-				WriteBytes(At, "theirs");
+				WriteFileBytes(At, "theirs");
 				GiveToOrdinaryUser(At);
 			}},
 	};
@@ -123,7 +123,7 @@ TEST(PosixSave, OnlyRegularFilesOfItsOwnUserAreTakenForLeftovers)
 		}
 		FTempFolder Folder;
 		const FString Path = Folder.Path(u"OHeadSetConfig.json");
-		WriteBytes(ToNative(Path), OldContent);
+		WriteFileBytes(ToNative(Path), OldContent);
 		const fs::path Leftover = Folder.Native() / LeftoverName;
 		Case.Make(Leftover);
 		SetAge(Leftover, 3600);
@@ -138,12 +138,12 @@ TEST(PosixSave, NamesThatAreNotUtf8AreLeftAlone)
 {
 	FTempFolder Folder;
 	const FString Path = Folder.Path(u"OHeadSetConfig.json");
-	WriteBytes(ToNative(Path), OldContent);
+	WriteFileBytes(ToNative(Path), OldContent);
 	// The look-alike a careless decoding would give is a leftover name of the file.
 	const fs::path Undecodable = Folder.Native() / "OHeadSetConfig.json.0123456789abcde\xff.tmp";
 	const fs::path LookAlike = Folder.Native() / "OHeadSetConfig.json.0123456789abcde\xef\xbf\xbd.tmp";
-	WriteBytes(Undecodable, "not ours");
-	WriteBytes(LookAlike, "not ours either");
+	WriteFileBytes(Undecodable, "not ours");
+	WriteFileBytes(LookAlike, "not ours either");
 	SetAge(Undecodable, 3600);
 	SetAge(LookAlike, 3600);
 
@@ -176,7 +176,7 @@ TEST(PosixSave, ATemporaryFileThatCannotBeRemovedIsNamedInTheError)
 		const FString Path = Folder.Path(u"OHeadSetConfig.json");
 		if (Case.bOldFile)
 		{
-			WriteBytes(ToNative(Path), OldContent);
+			WriteFileBytes(ToNative(Path), OldContent);
 		}
 		FFileAccess Access;
 		Access.BaseFolder = Folder.Path();
@@ -200,7 +200,7 @@ TEST(PosixSave, ATemporaryFileThatCannotBeRemovedIsNamedInTheError)
 			EXPECT_TRUE(Contains(Error, Folder.Path(Name).View())) << Case.Description << ": " << Utf8(Error);
 		}
 		EXPECT_TRUE(Contains(Error, u"left behind")) << Utf8(Error);
-		EXPECT_EQ(Case.bOldFile ? ReadBytes(ToNative(Path)) : std::string("missing"), Case.bOldFile ? OldContent : "missing");
+		EXPECT_EQ(Case.bOldFile ? ReadFileBytes(ToNative(Path)) : std::string("missing"), Case.bOldFile ? OldContent : "missing");
 	}
 }
 
@@ -208,7 +208,7 @@ TEST(PosixSave, AFileSizeLimitFailsTheSaveAndKeepsTheOldFile)
 {
 	FTempFolder Folder;
 	const FString Path = Folder.Path(u"OHeadSetConfig.json");
-	WriteBytes(ToNative(Path), OldContent);
+	WriteFileBytes(ToNative(Path), OldContent);
 	RunInChildProcess(
 		[&Path]
 		{
@@ -220,7 +220,7 @@ TEST(PosixSave, AFileSizeLimitFailsTheSaveAndKeepsTheOldFile)
 			EXPECT_FALSE(SaveBytes(Path, std::string(4096, 'x'), &Error));
 			EXPECT_TRUE(Contains(Error, u"Could not write")) << Utf8(Error);
 		});
-	EXPECT_EQ(ReadBytes(ToNative(Path)), OldContent);
+	EXPECT_EQ(ReadFileBytes(ToNative(Path)), OldContent);
 	EXPECT_EQ(Folder.Names(), std::vector<std::u16string>{u"OHeadSetConfig.json"});
 }
 
@@ -232,7 +232,7 @@ TEST(PosixSave, ConcurrentSavesAlwaysLeaveOneWholeVersion)
 	Access.BaseFolder = Folder.Path();
 	Access.BackupFilename = Folder.Path(u"OHeadSetConfig.json.bak");
 	const std::string Versions[] = {OldContent, std::string(3000, 'a'), std::string(5000, 'b')};
-	WriteBytes(ToNative(Path), Versions[0]);
+	WriteFileBytes(ToNative(Path), Versions[0]);
 	constexpr int SavesEach = 100;
 
 	std::vector<pid_t> Savers;
@@ -271,9 +271,9 @@ TEST(PosixSave, ConcurrentSavesAlwaysLeaveOneWholeVersion)
 		ASSERT_EQ(::waitpid(Saver, &Status, 0), Saver);
 		EXPECT_TRUE(WIFEXITED(Status) && WEXITSTATUS(Status) == 0) << "every save succeeds";
 	}
-	const std::string Final = ReadBytes(ToNative(Path));
+	const std::string Final = ReadFileBytes(ToNative(Path));
 	EXPECT_TRUE(Final == Versions[1] || Final == Versions[2]) << Final.size() << " bytes";
-	const std::string Copy = ReadBytes(ToNative(Access.BackupFilename));
+	const std::string Copy = ReadFileBytes(ToNative(Access.BackupFilename));
 	EXPECT_TRUE(Copy == Versions[0] || Copy == Versions[1] || Copy == Versions[2]) << Copy.size() << " bytes";
 	EXPECT_EQ(Folder.Names(), (std::vector<std::u16string>{u"OHeadSetConfig.json", u"OHeadSetConfig.json.bak"}));
 }

@@ -65,14 +65,14 @@ TEST(WindowsAtomicSave, AFileMarkedReadOnlyIsNotReplaced)
 	for (const FAccessCase& Case : AccessCases)
 	{
 		FDocuments Documents;
-		WriteBytes(Documents.Settings(), OldContent);
+		WriteFileBytes(Documents.Settings(), OldContent);
 		const FScopedReadOnly ReadOnly(Documents.Settings());
 		const DWORD Before = Attributes(Documents.Settings());
 		FString Error;
 		EXPECT_FALSE(SaveBytes(Documents.SettingsPath(), "{}", &Error, AccessFor(Case, Documents))) << Case.Description;
 		EXPECT_TRUE(Contains(Error, Documents.SettingsPath().View())) << Case.Description << ": " << Utf8(Error);
 		EXPECT_TRUE(Contains(Error, u"read-only")) << Case.Description << ": " << Utf8(Error);
-		EXPECT_EQ(ReadBytes(Documents.Settings()), OldContent) << Case.Description;
+		EXPECT_EQ(ReadFileBytes(Documents.Settings()), OldContent) << Case.Description;
 		EXPECT_EQ(Attributes(Documents.Settings()), Before) << Case.Description;
 		EXPECT_EQ(Documents.Root.Names(u"Public/Orvek/Skellan_4.20/Config"), std::vector<std::u16string>{u"OHeadSetConfig.json"})
 			<< Case.Description;
@@ -84,7 +84,7 @@ TEST(WindowsAtomicSave, AFileAnotherProgramHoldsWithoutSharingIsNeitherLoadedNor
 	for (const FAccessCase& Case : AccessCases)
 	{
 		FDocuments Documents;
-		WriteBytes(Documents.Settings(), OldContent);
+		WriteFileBytes(Documents.Settings(), OldContent);
 		FHeldFile Locker(Documents.Settings(), GENERIC_READ | GENERIC_WRITE, 0);
 		ASSERT_TRUE(Locker.IsValid());
 		std::string Loaded = "as it was";
@@ -99,7 +99,7 @@ TEST(WindowsAtomicSave, AFileAnotherProgramHoldsWithoutSharingIsNeitherLoadedNor
 		EXPECT_TRUE(Contains(Error, Documents.SettingsPath().View())) << Case.Description << ": " << Utf8(Error);
 		EXPECT_TRUE(Contains(Error, SharingViolation)) << Case.Description << ": " << Utf8(Error);
 		Locker.Close();
-		EXPECT_EQ(ReadBytes(Documents.Settings()), OldContent) << Case.Description;
+		EXPECT_EQ(ReadFileBytes(Documents.Settings()), OldContent) << Case.Description;
 		EXPECT_EQ(Documents.Root.Names(u"Public/Orvek/Skellan_4.20/Config"), std::vector<std::u16string>{u"OHeadSetConfig.json"})
 			<< Case.Description;
 	}
@@ -110,13 +110,13 @@ TEST(WindowsAtomicSave, TheReplacementKeepsTheOldFilesAttributesAndAccess)
 	for (const FAccessCase& Case : AccessCases)
 	{
 		FDocuments Documents;
-		WriteBytes(Documents.Settings(), OldContent);
+		WriteFileBytes(Documents.Settings(), OldContent);
 		SetAccessControl(Documents.Settings(), OwnerOnlyAccessControl());
 		SetAttributes(Documents.Settings(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE);
 		const std::wstring AccessBefore = AccessControlText(Documents.Settings());
 		FString Error;
 		ASSERT_TRUE(SaveBytes(Documents.SettingsPath(), "{}", &Error, AccessFor(Case, Documents))) << Case.Description << ": " << Utf8(Error);
-		EXPECT_EQ(ReadBytes(Documents.Settings()), "{}") << Case.Description;
+		EXPECT_EQ(ReadFileBytes(Documents.Settings()), "{}") << Case.Description;
 		const DWORD Looked = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_READONLY;
 		EXPECT_EQ(Attributes(Documents.Settings()) & Looked, static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE))
 			<< Case.Description;
@@ -130,7 +130,7 @@ TEST(WindowsAtomicSave, TheCopyOfABrokenFileKeepsItsAttributesAndAccess)
 	{
 		FDocuments Documents;
 		const std::string Broken = "{\"SubjectName\": \"Handmade\", \"EnableLogging\": true, }";
-		WriteBytes(Documents.Settings(), Broken);
+		WriteFileBytes(Documents.Settings(), Broken);
 		SetAccessControl(Documents.Settings(), OwnerOnlyAccessControl());
 		SetAttributes(Documents.Settings(), FILE_ATTRIBUTE_HIDDEN);
 		FFileAccess Access = AccessFor(Case, Documents);
@@ -138,8 +138,8 @@ TEST(WindowsAtomicSave, TheCopyOfABrokenFileKeepsItsAttributesAndAccess)
 		FString Error;
 		ASSERT_TRUE(SaveBytes(Documents.SettingsPath(), "{}", &Error, Access)) << Case.Description << ": " << Utf8(Error);
 		const fs::path Copy = Documents.Config() / "OHeadSetConfig.json.bak";
-		EXPECT_EQ(ReadBytes(Copy), Broken) << Case.Description;
-		EXPECT_EQ(ReadBytes(Documents.Settings()), "{}") << Case.Description;
+		EXPECT_EQ(ReadFileBytes(Copy), Broken) << Case.Description;
+		EXPECT_EQ(ReadFileBytes(Documents.Settings()), "{}") << Case.Description;
 		EXPECT_EQ(Attributes(Copy) & FILE_ATTRIBUTE_HIDDEN, static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN)) << Case.Description;
 		EXPECT_EQ(AccessControlText(Copy), AccessControlText(Documents.Settings())) << Case.Description;
 		EXPECT_EQ(Documents.Root.Names(u"Public/Orvek/Skellan_4.20/Config"),
@@ -153,14 +153,14 @@ TEST(WindowsAtomicSave, AnOldLeftoverIsRemovedAndALiveTemporaryFileIsLeftAlone)
 	for (const FAccessCase& Case : AccessCases)
 	{
 		FDocuments Documents;
-		WriteBytes(Documents.Settings(), OldContent);
+		WriteFileBytes(Documents.Settings(), OldContent);
 		const fs::path Leftover = TemporaryBeside(Documents.Settings(), "00112233445566ff");
-		WriteBytes(Leftover, "torn");
+		WriteFileBytes(Leftover, "torn");
 		AgeFile(Leftover, 2 * IPlatformFolder::AbandonedAfterSeconds);
 		// Another editor still writing its temporary file holds it without
 		// sharing; it has not written for long, but its handle is open.
 		const fs::path Live = TemporaryBeside(Documents.Settings(), "aabbccddeeff0011");
-		WriteBytes(Live, "being written");
+		WriteFileBytes(Live, "being written");
 		AgeFile(Live, 2 * IPlatformFolder::AbandonedAfterSeconds);
 		std::optional<FHeldFile> Writer;
 		Writer.emplace(Live, GENERIC_WRITE, 0);
@@ -169,9 +169,9 @@ TEST(WindowsAtomicSave, AnOldLeftoverIsRemovedAndALiveTemporaryFileIsLeftAlone)
 		FString Error;
 		ASSERT_TRUE(SaveBytes(Documents.SettingsPath(), "{}", &Error, AccessFor(Case, Documents))) << Case.Description << ": " << Utf8(Error);
 		Writer.reset();
-		EXPECT_EQ(ReadBytes(Documents.Settings()), "{}") << Case.Description;
+		EXPECT_EQ(ReadFileBytes(Documents.Settings()), "{}") << Case.Description;
 		EXPECT_FALSE(fs::exists(Leftover)) << Case.Description;
-		EXPECT_EQ(ReadBytes(Live), "being written") << Case.Description;
+		EXPECT_EQ(ReadFileBytes(Live), "being written") << Case.Description;
 	}
 }
 
@@ -194,7 +194,7 @@ TEST(WindowsAtomicSave, ALinkBelowTheBaseFolderIsRefusedNamingIt)
 		const fs::path Link = ToNative(Documents.Root.Path(Case.Link));
 		fs::create_directories(Documents.Root.Native() / "Elsewhere" / "Skellan_4.20" / "Config");
 		const fs::path Target = Case.bFolder ? Documents.Root.Native() / "Elsewhere" : Documents.Root.Native() / "Elsewhere" / "victim.json";
-		WriteBytes(Documents.Root.Native() / "Elsewhere" / "victim.json", "precious");
+		WriteFileBytes(Documents.Root.Native() / "Elsewhere" / "victim.json", "precious");
 		fs::remove_all(Link);
 		const FTestLink Planted(Target, Link, Case.bFolder);
 		if (!Planted.WhyNotMade().empty())
@@ -210,7 +210,7 @@ TEST(WindowsAtomicSave, ALinkBelowTheBaseFolderIsRefusedNamingIt)
 		Error.Empty();
 		EXPECT_FALSE(LoadBytes(Documents.SettingsPath(), Loaded, &Error, Documents.BelowBase)) << Case.Description;
 		EXPECT_TRUE(Contains(Error, Documents.Root.Path(Case.Link).View())) << Case.Description << ": " << Utf8(Error);
-		EXPECT_EQ(ReadBytes(Documents.Root.Native() / "Elsewhere" / "victim.json"), "precious") << Case.Description;
+		EXPECT_EQ(ReadFileBytes(Documents.Root.Native() / "Elsewhere" / "victim.json"), "precious") << Case.Description;
 		EXPECT_EQ(Documents.Root.Names(u"Elsewhere"), (std::vector<std::u16string>{u"Skellan_4.20", u"victim.json"})) << Case.Description;
 		EXPECT_EQ(Documents.Root.Names(u"Elsewhere/Skellan_4.20/Config"), std::vector<std::u16string>{}) << Case.Description;
 	}

@@ -55,7 +55,7 @@ namespace
 TEST(WindowsFolder, OpenFolderRefusesWhatIsNoFolder)
 {
 	FTempFolder Root;
-	WriteBytes(Root.Native() / "file", "x");
+	WriteFileBytes(Root.Native() / "file", "x");
 	for (const std::u16string_view Name : {u"missing", u"file"})
 	{
 		FString Error;
@@ -85,7 +85,7 @@ TEST(WindowsFolder, OpenChildOpensOrCreatesAFolderAndRefusesAFile)
 {
 	FTempFolder Root;
 	std::filesystem::create_directory(Root.Native() / "Orvek");
-	WriteBytes(Root.Native() / "file", "x");
+	WriteFileBytes(Root.Native() / "file", "x");
 	const std::unique_ptr<IPlatformFolder> Opened = OpenOrFail(Root.Path());
 	ASSERT_NE(Opened, nullptr);
 	FString Error;
@@ -134,7 +134,7 @@ TEST(WindowsFolder, AnOpenFolderAndTheFoldersAboveItCannotBeRenamed)
 TEST(WindowsFolder, NamesThatAreNotOneEntryAreRefused)
 {
 	FTempFolder Root;
-	WriteBytes(Root.Native() / "OHeadSetConfig.json", "x");
+	WriteFileBytes(Root.Native() / "OHeadSetConfig.json", "x");
 	const std::unique_ptr<IPlatformFolder> Opened = OpenOrFail(Root.Path());
 	ASSERT_NE(Opened, nullptr);
 	struct FCase
@@ -166,17 +166,17 @@ TEST(WindowsFolder, NamesThatAreNotOneEntryAreRefused)
 		EXPECT_FALSE(Opened->Replace(Settings, Name, Error)) << Case.Description;
 		EXPECT_EQ(Opened->Stat(Name).Kind, EFileEntryKind::Other) << Case.Description;
 	}
-	EXPECT_EQ(ReadBytes(Root.Native() / "OHeadSetConfig.json"), "x");
+	EXPECT_EQ(ReadFileBytes(Root.Native() / "OHeadSetConfig.json"), "x");
 	EXPECT_EQ(Root.Names(), std::vector<std::u16string>{u"OHeadSetConfig.json"});
 }
 
 TEST(WindowsFolder, StatTellsWhatIsThereWithoutFollowingLinks)
 {
 	FTempFolder Root;
-	WriteBytes(Root.Native() / "file", "x");
-	WriteBytes(Root.Native() / "read-only", "x");
+	WriteFileBytes(Root.Native() / "file", "x");
+	WriteFileBytes(Root.Native() / "read-only", "x");
 	const FScopedReadOnly ReadOnly(Root.Native() / "read-only");
-	WriteBytes(Root.Native() / "hidden", "x");
+	WriteFileBytes(Root.Native() / "hidden", "x");
 	SetAttributes(Root.Native() / "hidden", FILE_ATTRIBUTE_HIDDEN);
 	std::filesystem::create_directory(Root.Native() / "folder");
 	const FTestLink FolderLink(Root.Native() / "folder", Root.Native() / "folder-link", true);
@@ -217,7 +217,7 @@ TEST(WindowsFolder, StatTellsWhatIsThereWithoutFollowingLinks)
 TEST(WindowsFolder, StatGivesTheLastWriteTime)
 {
 	FTempFolder Root;
-	WriteBytes(Root.Native() / "file", "x");
+	WriteFileBytes(Root.Native() / "file", "x");
 	AgeFile(Root.Native() / "file", 1000);
 	const std::unique_ptr<IPlatformFolder> Opened = OpenOrFail(Root.Path());
 	ASSERT_NE(Opened, nullptr);
@@ -229,7 +229,7 @@ TEST(WindowsFolder, StatGivesTheLastWriteTime)
 TEST(WindowsFolder, ListNamesGivesEveryEntryButTheDotNames)
 {
 	FTempFolder Root;
-	WriteBytes(Root.Native() / "b.json", "x");
+	WriteFileBytes(Root.Native() / "b.json", "x");
 	std::filesystem::create_directory(Root.Native() / "a");
 	const std::unique_ptr<IPlatformFolder> Opened = OpenOrFail(Root.Path());
 	ASSERT_NE(Opened, nullptr);
@@ -249,7 +249,7 @@ TEST(WindowsFolder, LoadFileReadsEveryByte)
 {
 	FTempFolder Root;
 	const std::string Content("{\r\n\0\xff}", 6);
-	WriteBytes(Root.Native() / "OHeadSetConfig.json", Content);
+	WriteFileBytes(Root.Native() / "OHeadSetConfig.json", Content);
 	const std::unique_ptr<IPlatformFolder> Opened = OpenOrFail(Root.Path());
 	ASSERT_NE(Opened, nullptr);
 	TArray<uint8> Bytes;
@@ -261,7 +261,7 @@ TEST(WindowsFolder, LoadFileReadsEveryByte)
 TEST(WindowsFolder, LoadFileMeetsAnotherProgramsHandleAsItsSharingSays)
 {
 	FTempFolder Root;
-	WriteBytes(Root.Native() / "OHeadSetConfig.json", "{}");
+	WriteFileBytes(Root.Native() / "OHeadSetConfig.json", "{}");
 	const std::unique_ptr<IPlatformFolder> Opened = OpenOrFail(Root.Path());
 	ASSERT_NE(Opened, nullptr);
 	{
@@ -285,7 +285,7 @@ TEST(WindowsFolder, LoadFileRefusesAFolderAndALink)
 {
 	FTempFolder Root;
 	std::filesystem::create_directory(Root.Native() / "folder");
-	WriteBytes(Root.Native() / "elsewhere.json", "{\"SubjectName\": \"planted\"}");
+	WriteFileBytes(Root.Native() / "elsewhere.json", "{\"SubjectName\": \"planted\"}");
 	const FTestLink Link(Root.Native() / "elsewhere.json", Root.Native() / "OHeadSetConfig.json", false);
 	const std::unique_ptr<IPlatformFolder> Opened = OpenOrFail(Root.Path());
 	ASSERT_NE(Opened, nullptr);
@@ -306,7 +306,7 @@ TEST(WindowsFolder, LoadFileRefusesAFolderAndALink)
 TEST(WindowsFolder, CreateNewRefusesAnythingAlreadyThere)
 {
 	FTempFolder Root;
-	WriteBytes(Root.Native() / "OHeadSetConfig.json", "old");
+	WriteFileBytes(Root.Native() / "OHeadSetConfig.json", "old");
 	std::filesystem::create_directory(Root.Native() / "folder");
 	const std::unique_ptr<IPlatformFolder> Opened = OpenOrFail(Root.Path());
 	ASSERT_NE(Opened, nullptr);
@@ -316,7 +316,7 @@ TEST(WindowsFolder, CreateNewRefusesAnythingAlreadyThere)
 		EXPECT_EQ(Opened->CreateNew(FString(Name), nullptr, Error), nullptr) << Utf8(FString(Name));
 		EXPECT_TRUE(Contains(Error, Root.Path(FString(Name).View()).View())) << Utf8(Error);
 	}
-	EXPECT_EQ(ReadBytes(Root.Native() / "OHeadSetConfig.json"), "old");
+	EXPECT_EQ(ReadFileBytes(Root.Native() / "OHeadSetConfig.json"), "old");
 }
 
 TEST(WindowsFolder, AFileBeingWrittenCannotBeOpenedOrDeletedByAnotherProgram)
@@ -338,7 +338,7 @@ TEST(WindowsFolder, AFileBeingWrittenCannotBeOpenedOrDeletedByAnotherProgram)
 TEST(WindowsFolder, CreateNewWithAModelIsNoMoreOpenThanTheModel)
 {
 	FTempFolder Root;
-	WriteBytes(Root.Native() / "OHeadSetConfig.json", "old");
+	WriteFileBytes(Root.Native() / "OHeadSetConfig.json", "old");
 	SetAccessControl(Root.Native() / "OHeadSetConfig.json", OwnerOnlyAccessControl());
 	const std::unique_ptr<IPlatformFolder> Opened = OpenOrFail(Root.Path());
 	ASSERT_NE(Opened, nullptr);
@@ -386,7 +386,7 @@ TEST(WindowsFolder, RemoveAbandonedTakesOnlyOldFilesNobodyHolds)
 		}
 		else
 		{
-			WriteBytes(Native, "torn");
+			WriteFileBytes(Native, "torn");
 		}
 		AgeFile(Native, Case.AgeSeconds);
 		EXPECT_EQ(Opened->RemoveAbandoned(Temporary), Case.bRemoved) << Case.Description;
@@ -402,16 +402,16 @@ TEST(WindowsFolder, KeepCopyKeepsBytesAttributesAndAccessAndReplacesAnOlderCopy)
 {
 	FTempFolder Root;
 	const std::string Content("{\"SubjectName\": \"Handmade\", }\r\n\0", 33);
-	WriteBytes(Root.Native() / "OHeadSetConfig.json", Content);
+	WriteFileBytes(Root.Native() / "OHeadSetConfig.json", Content);
 	SetAccessControl(Root.Native() / "OHeadSetConfig.json", OwnerOnlyAccessControl());
 	SetAttributes(Root.Native() / "OHeadSetConfig.json", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
-	WriteBytes(Root.Native() / "OHeadSetConfig.json.bak", "an older copy");
+	WriteFileBytes(Root.Native() / "OHeadSetConfig.json.bak", "an older copy");
 	const std::unique_ptr<IPlatformFolder> Opened = OpenOrFail(Root.Path());
 	ASSERT_NE(Opened, nullptr);
 	FString Error;
 	ASSERT_TRUE(Opened->KeepCopy(Settings, Backup, Error)) << Utf8(Error);
-	EXPECT_EQ(ReadBytes(Root.Native() / "OHeadSetConfig.json.bak"), Content);
-	EXPECT_EQ(ReadBytes(Root.Native() / "OHeadSetConfig.json"), Content);
+	EXPECT_EQ(ReadFileBytes(Root.Native() / "OHeadSetConfig.json.bak"), Content);
+	EXPECT_EQ(ReadFileBytes(Root.Native() / "OHeadSetConfig.json"), Content);
 	const DWORD Kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY;
 	EXPECT_EQ(Attributes(Root.Native() / "OHeadSetConfig.json.bak") & Kept, static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
 	EXPECT_EQ(AccessControlText(Root.Native() / "OHeadSetConfig.json.bak"), AccessControlText(Root.Native() / "OHeadSetConfig.json"));
@@ -421,10 +421,10 @@ TEST(WindowsFolder, KeepCopyKeepsBytesAttributesAndAccessAndReplacesAnOlderCopy)
 TEST(WindowsFolder, KeepCopyRefusesAReadOnlyOlderCopyAndALinkedFile)
 {
 	FTempFolder Root;
-	WriteBytes(Root.Native() / "OHeadSetConfig.json", "current");
-	WriteBytes(Root.Native() / "OHeadSetConfig.json.bak", "an older copy");
+	WriteFileBytes(Root.Native() / "OHeadSetConfig.json", "current");
+	WriteFileBytes(Root.Native() / "OHeadSetConfig.json.bak", "an older copy");
 	const FScopedReadOnly ReadOnly(Root.Native() / "OHeadSetConfig.json.bak");
-	WriteBytes(Root.Native() / "elsewhere.json", "not ours");
+	WriteFileBytes(Root.Native() / "elsewhere.json", "not ours");
 	const FTestLink Link(Root.Native() / "elsewhere.json", Root.Native() / "linked.json", false);
 	const std::unique_ptr<IPlatformFolder> Opened = OpenOrFail(Root.Path());
 	ASSERT_NE(Opened, nullptr);
@@ -432,7 +432,7 @@ TEST(WindowsFolder, KeepCopyRefusesAReadOnlyOlderCopyAndALinkedFile)
 	EXPECT_FALSE(Opened->KeepCopy(Settings, Backup, Error));
 	EXPECT_TRUE(Contains(Error, Root.Path(u"OHeadSetConfig.json.bak").View())) << Utf8(Error);
 	EXPECT_TRUE(Contains(Error, u"read-only")) << Utf8(Error);
-	EXPECT_EQ(ReadBytes(Root.Native() / "OHeadSetConfig.json.bak"), "an older copy");
+	EXPECT_EQ(ReadFileBytes(Root.Native() / "OHeadSetConfig.json.bak"), "an older copy");
 	if (!Link.WhyNotMade().empty())
 	{
 		GTEST_SKIP() << Link.WhyNotMade();
@@ -451,7 +451,7 @@ TEST(WindowsFolder, ReplaceMovesTheNewFileInWhenNoneWasThere)
 	FString Error;
 	ASSERT_TRUE(WriteNew(*Opened, Temporary, "new", nullptr, Error)) << Utf8(Error);
 	ASSERT_TRUE(Opened->Replace(Temporary, Settings, Error)) << Utf8(Error);
-	EXPECT_EQ(ReadBytes(Root.Native() / "OHeadSetConfig.json"), "new");
+	EXPECT_EQ(ReadFileBytes(Root.Native() / "OHeadSetConfig.json"), "new");
 	EXPECT_EQ(Root.Names(), std::vector<std::u16string>{u"OHeadSetConfig.json"});
 }
 
@@ -459,7 +459,7 @@ TEST(WindowsFolder, ReplaceKeepsTheOldFilesAttributesAndAccess)
 {
 	FTempFolder Root;
 	const std::filesystem::path Native = Root.Native() / "OHeadSetConfig.json";
-	WriteBytes(Native, "old");
+	WriteFileBytes(Native, "old");
 	SetAccessControl(Native, OwnerOnlyAccessControl());
 	SetAttributes(Native, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
 	const std::wstring OldAccess = AccessControlText(Native);
@@ -469,7 +469,7 @@ TEST(WindowsFolder, ReplaceKeepsTheOldFilesAttributesAndAccess)
 	// No model: what the replace keeps, it keeps by itself.
 	ASSERT_TRUE(WriteNew(*Opened, Temporary, "new", nullptr, Error)) << Utf8(Error);
 	ASSERT_TRUE(Opened->Replace(Temporary, Settings, Error)) << Utf8(Error);
-	EXPECT_EQ(ReadBytes(Native), "new");
+	EXPECT_EQ(ReadFileBytes(Native), "new");
 	EXPECT_EQ(Attributes(Native) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_READONLY),
 		static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE));
 	EXPECT_EQ(AccessControlText(Native), OldAccess);
@@ -494,7 +494,7 @@ TEST(WindowsFolder, ReplaceLeavesAReadOnlyOrLockedFileWhole)
 	{
 		FTempFolder Root;
 		const std::filesystem::path Native = Root.Native() / "OHeadSetConfig.json";
-		WriteBytes(Native, "old");
+		WriteFileBytes(Native, "old");
 		std::optional<FScopedReadOnly> ReadOnly;
 		if (Case.bReadOnly)
 		{
@@ -512,16 +512,16 @@ TEST(WindowsFolder, ReplaceLeavesAReadOnlyOrLockedFileWhole)
 		EXPECT_TRUE(Contains(Error, Root.Path(u"OHeadSetConfig.json").View())) << Case.Description << ": " << Utf8(Error);
 		EXPECT_TRUE(Contains(Error, Case.Reason)) << Case.Description << ": " << Utf8(Error);
 		Locker.Close();
-		EXPECT_EQ(ReadBytes(Native), "old") << Case.Description;
+		EXPECT_EQ(ReadFileBytes(Native), "old") << Case.Description;
 		EXPECT_EQ(Attributes(Native), AttributesBefore) << Case.Description;
-		EXPECT_EQ(ReadBytes(Root.Native() / "OHeadSetConfig.json.0123456789abcdef.tmp"), "new") << Case.Description;
+		EXPECT_EQ(ReadFileBytes(Root.Native() / "OHeadSetConfig.json.0123456789abcdef.tmp"), "new") << Case.Description;
 	}
 }
 
 TEST(WindowsFolder, ReplaceReplacesALinkItselfAndLeavesWhatItPointsTo)
 {
 	FTempFolder Root;
-	WriteBytes(Root.Native() / "victim.json", "precious");
+	WriteFileBytes(Root.Native() / "victim.json", "precious");
 	const FTestLink Link(Root.Native() / "victim.json", Root.Native() / "OHeadSetConfig.json", false);
 	if (!Link.WhyNotMade().empty())
 	{
@@ -532,9 +532,9 @@ TEST(WindowsFolder, ReplaceReplacesALinkItselfAndLeavesWhatItPointsTo)
 	FString Error;
 	ASSERT_TRUE(WriteNew(*Opened, Temporary, "new", nullptr, Error)) << Utf8(Error);
 	ASSERT_TRUE(Opened->Replace(Temporary, Settings, Error)) << Utf8(Error);
-	EXPECT_EQ(ReadBytes(Root.Native() / "victim.json"), "precious");
+	EXPECT_EQ(ReadFileBytes(Root.Native() / "victim.json"), "precious");
 	EXPECT_EQ(Opened->Stat(Settings).Kind, EFileEntryKind::File);
-	EXPECT_EQ(ReadBytes(Root.Native() / "OHeadSetConfig.json"), "new");
+	EXPECT_EQ(ReadFileBytes(Root.Native() / "OHeadSetConfig.json"), "new");
 }
 
 TEST(WindowsFolder, AFolderLinkBelowTheOpenedFolderIsRefusedByName)
@@ -564,7 +564,7 @@ TEST(WindowsFolder, RemoveAbandonedAndDeleteLeaveWhatALinkPointsTo)
 {
 	FTempFolder Root;
 	const std::filesystem::path Victim = Root.Native() / "victim.json";
-	WriteBytes(Victim, "precious");
+	WriteFileBytes(Victim, "precious");
 	AgeFile(Victim, 2 * IPlatformFolder::AbandonedAfterSeconds);
 	const FTestLink Link(Victim, Root.Native() / "OHeadSetConfig.json.0123456789abcdef.tmp", false);
 	if (!Link.WhyNotMade().empty())
@@ -577,7 +577,7 @@ TEST(WindowsFolder, RemoveAbandonedAndDeleteLeaveWhatALinkPointsTo)
 	FString Error;
 	EXPECT_FALSE(Opened->Delete(Temporary, Error));
 	EXPECT_TRUE(Contains(Error, LinkRefused)) << Utf8(Error);
-	EXPECT_EQ(ReadBytes(Victim), "precious");
+	EXPECT_EQ(ReadFileBytes(Victim), "precious");
 }
 
 TEST(WindowsFolder, PathsInMessagesKeepTheSeparatorsTheFolderWasOpenedWith)

@@ -1,4 +1,5 @@
-#include "RunProgram.h"
+// RunCommandLine on Windows: std::system, through cmd.exe.
+#include "RunCommandLine.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
-// Runs a program for the end-to-end tests, through the system's shell so
-// that its output can be sent to files. The Posix and Windows folders hold
-// one definition each.
+// Runs a program through the system's shell, so that a test can send its
+// output to files and pipe programs together. The Posix and Windows folders
+// hold one definition each.
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
-#include "RunProgram.h"
+// RunCommandLine on POSIX: std::system, through /bin/sh, its wait status made an exit code.
+#include "RunCommandLine.h"
 
 #include <cstdlib>
 #include <sys/wait.h>

@@ -1,6 +1,6 @@
-// Helpers for the POSIX file tests: modes, the umask, and running part of a
-// test in a child process, as an ordinary user where the tests run as the
-// superuser (who is not stopped by permission bits).
+// POSIX helpers for tests: modes, the umask, and running part of a test in a
+// child process, as an ordinary user where the tests run as the superuser
+// (who is not stopped by permission bits).
 #pragma once
 
 #include <filesystem>
@@ -12,6 +12,8 @@
 inline constexpr uid_t OrdinaryUserId = 65534;
 
 bool IsSuperuser();
+/** Takes the ids of OrdinaryUserId, supplementary groups dropped; false when it cannot. */
+bool TakeOrdinaryUserIds();
 
 /** The permission bits of a path, set-id and sticky bits included; links are not followed. */
 mode_t ModeOf(const std::filesystem::path& Path);

@@ -1,3 +1,4 @@
+// FChildProcess on POSIX: posix_spawn with pipes on standard input and output.
 #include "Posix/ChildProcess.h"
 
 #include <cerrno>

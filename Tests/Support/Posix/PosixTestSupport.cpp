@@ -1,3 +1,4 @@
+// The POSIX test helpers: modes, the umask, child processes and the ordinary user.
 #include "Posix/PosixTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,11 @@
 bool IsSuperuser()
 {
 	return ::geteuid() == 0;
+}
+
+bool TakeOrdinaryUserIds()
+{
+	return ::setgroups(0, nullptr) == 0 && ::setgid(OrdinaryUserId) == 0 && ::setuid(OrdinaryUserId) == 0;
 }
 
 struct stat StatOf(const std::filesystem::path& Path)
@@ -65,7 +71,7 @@ void RunAsOrdinaryUser(const std::function<void()>& Body)
 	RunInChildProcess(
 		[&Body]
 		{
-			ASSERT_TRUE(::setgroups(0, nullptr) == 0 && ::setgid(OrdinaryUserId) == 0 && ::setuid(OrdinaryUserId) == 0)
+			ASSERT_TRUE(TakeOrdinaryUserIds())
 				<< "could not take the ordinary user's ids";
 			Body();
 		});
