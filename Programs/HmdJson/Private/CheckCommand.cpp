@@ -2,12 +2,9 @@
 
 #include "CheckReport.h"
 #include "Containers/StringConv.h"
-#include "Dom/JsonObject.h"
 #include "ErrorLine.h"
 #include "ExitCodes.h"
 #include "Misc/TextFileEncoding.h"
-#include "Serialization/JsonReader.h"
-#include "Serialization/JsonSerializer.h"
 #include "StandardOutput.h"
 
 #include <new>
@@ -26,14 +23,6 @@ namespace
 			File.Text = Bytes.IsEmpty() ? ECheckedFileText::NoBytes : ECheckedFileText::OnlyByteOrderMark;
 		}
 		File.Findings = FOrvekHmdSettingsFile::Parse(Text, File.Config);
-
-		// The load tells what it took, not whether a key it did not take was there at all.
-		TSharedPtr<FJsonObject> Object;
-		if (JsonSerializer::ReadObject(StringJsonReader::Create(Text), Object))
-		{
-			File.bHasSubjectName = Object->HasField(CheckReport::SubjectNameKey);
-			File.bHasEnableLogging = Object->HasField(CheckReport::EnableLoggingKey);
-		}
 		return File;
 	}
 

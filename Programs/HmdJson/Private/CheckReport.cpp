@@ -168,8 +168,8 @@ const TCHAR* const CheckReport::EnableLoggingKey = TEXT("EnableLogging");
 
 FString CheckReport::Lines(const FCheckedFile& File)
 {
-	return ValueLine(File, SubjectNameKey, File.bHasSubjectName, Quoted(File.Config.SubjectName))
-		+ ValueLine(File, EnableLoggingKey, File.bHasEnableLogging, FString(BoolText(File.Config.EnableLogging))) + FindingLines(File);
+	return ValueLine(File, SubjectNameKey, File.Findings.bHasSubjectName, Quoted(File.Config.SubjectName))
+		+ ValueLine(File, EnableLoggingKey, File.Findings.bHasEnableLogging, FString(BoolText(File.Config.EnableLogging))) + FindingLines(File);
 }
 
 bool CheckReport::LosesNothing(const FCheckedFile& File)

@@ -25,9 +25,6 @@ struct FCheckedFile
 	/** The record as the load leaves it, starting from a new panel's values. */
 	OrvekHmdSettingsConfig Config;
 	FOrvekHmdSettingsFindings Findings;
-	/** Whether the root object holds the key at all, whatever its value. */
-	bool bHasSubjectName = false;
-	bool bHasEnableLogging = false;
 };
 
 namespace CheckReport

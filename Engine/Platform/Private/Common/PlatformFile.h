@@ -120,8 +120,6 @@ struct PLATFORM_API FPlatformFile
 	/** Renames From to To in one step, replacing a file or link at To, and makes the change durable. */
 	static bool Move(const FString& To, const FString& From, FString& OutError);
 	static bool LoadFile(const FString& Path, TArray<uint8>& OutBytes, FString& OutError);
-	/** Creates a new file for writing; fails when anything, even a dangling link, is at the path. */
-	static std::unique_ptr<IPlatformFileWriter> CreateNew(const FString& Path, FString& OutError);
 	/** Fills Bytes from the system's cryptographic random source. */
 	static bool FillRandomBytes(uint8* Bytes, int32 Count, FString& OutError);
 };

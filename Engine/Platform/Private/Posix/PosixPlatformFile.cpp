@@ -140,23 +140,6 @@ bool FPlatformFile::LoadFile(const FString& Path, TArray<uint8>& OutBytes, FStri
 	return ReadAndClose(Descriptor, Path, OutBytes, OutError);
 }
 
-std::unique_ptr<IPlatformFileWriter> FPlatformFile::CreateNew(const FString& Path, FString& OutError)
-{
-	std::string Native;
-	if (!ToNativePath(Path, Native, TEXT("Could not create"), OutError))
-	{
-		return nullptr;
-	}
-	// O_EXCL also refuses a link at the path, dangling or not.
-	const int Descriptor = ::open(Native.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-	if (Descriptor < 0)
-	{
-		OutError = DescribeSystemError(TEXT("Could not create"), Path, errno);
-		return nullptr;
-	}
-	return std::make_unique<FPosixFileWriter>(Descriptor, Path);
-}
-
 bool FPlatformFile::FillRandomBytes(uint8* Bytes, int32 Count, FString& OutError)
 {
 	check(Count >= 0 && Count <= 256);

@@ -119,23 +119,6 @@ bool FPlatformFile::LoadFile(const FString& Path, TArray<uint8>& OutBytes, FStri
 	return ReadWholeFile(File.Get(), Path, OutBytes, OutError);
 }
 
-std::unique_ptr<IPlatformFileWriter> FPlatformFile::CreateNew(const FString& Path, FString& OutError)
-{
-	std::wstring Native;
-	if (!ToNativePath(Path, Native, TEXT("Could not create"), OutError))
-	{
-		return nullptr;
-	}
-	// CREATE_NEW fails when anything, a link included, is already at the path.
-	FScopedHandle File(::CreateFileW(Native.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-	if (!File.IsValid())
-	{
-		OutError = DescribeSystemError(TEXT("Could not create"), Path, ::GetLastError());
-		return nullptr;
-	}
-	return MakeFileWriter(std::move(File), Path);
-}
-
 bool FPlatformFile::FillRandomBytes(uint8* Bytes, int32 Count, FString& OutError)
 {
 	check(Count >= 0);

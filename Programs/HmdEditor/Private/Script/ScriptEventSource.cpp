@@ -50,10 +50,8 @@ bool FScriptEventSource::WaitForNextEvent(FSlateEvent& OutEvent)
 			break;
 		}
 		case EScriptAction::Sleep:
-			if (!StopSignals::Sleep(Command.Duration))
-			{
-				return false;
-			}
+			// A stop signal ends the wait; the loop's condition then ends the input.
+			StopSignals::Sleep(Command.Duration);
 			break;
 		case EScriptAction::Quit:
 			++CommandIndex;

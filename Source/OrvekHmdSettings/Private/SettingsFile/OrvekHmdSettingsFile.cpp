@@ -203,7 +203,15 @@ FOrvekHmdSettingsFindings FOrvekHmdSettingsFile::Parse(const FString& Text, Orve
 		{
 			Findings.RepeatedKeys.Add(Field.Key);
 		}
-		if (Field.Key != SubjectNameKey && Field.Key != EnableLoggingKey)
+		if (Field.Key == SubjectNameKey)
+		{
+			Findings.bHasSubjectName = true;
+		}
+		else if (Field.Key == EnableLoggingKey)
+		{
+			Findings.bHasEnableLogging = true;
+		}
+		else
 		{
 			Findings.DroppedKeys.Add(Field.Key);
 		}

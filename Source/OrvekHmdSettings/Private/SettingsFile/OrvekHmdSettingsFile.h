@@ -73,6 +73,9 @@ struct FOrvekHmdSettingsFindings
 	 * the next save does not write them.
 	 */
 	TArray<FString> DroppedKeys;
+	/** Whether the root object holds "SubjectName", and "EnableLogging", at all, whatever the value. */
+	bool bHasSubjectName = false;
+	bool bHasEnableLogging = false;
 
 	/**
 	 * True when the whole content could be taken as it is: no reader error,
