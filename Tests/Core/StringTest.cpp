@@ -72,6 +72,30 @@ TEST(StringConv, ValidatesUtf8Strictly)
 	EXPECT_EQ(StringConv::FromUtf8("\xFF" "a").GetStdString(), u"\uFFFDa");
 }
 
+TEST(StringConv, LosslessDecodingRefusesWhatWouldBecomeALookAlike)
+{
+	struct FCase
+	{
+		const char* Description;
+		std::string Bytes;
+		bool bDecodes;
+	};
+	const FCase Cases[] = {
+		{"ASCII", "/tmp/Docs", true},
+		{"well-formed UTF-8", "/tmp/Dok\xC3\xBCmente", true},
+		{"an unpaired surrogate in its three-byte form", "/tmp/\xED\xA0\x80", true},
+		{"a stray continuation byte", "/tmp/Docs-\xFF", false},
+		{"an overlong form", "/tmp/\xC0\xAF", false},
+		{"a cut-off sequence", "/tmp/\xE2\x82", false},
+	};
+	for (const FCase& Case : Cases)
+	{
+		FString Text(TEXT("untouched"));
+		EXPECT_EQ(StringConv::TryFromUtf8Lossless(Case.Bytes, Text), Case.bDecodes) << Case.Description;
+		EXPECT_EQ(StringConv::ToUtf8(Text), Case.bDecodes ? Case.Bytes : std::string("untouched")) << Case.Description;
+	}
+}
+
 TEST(Name, ComparesWithoutCaseAndKeepsFirstSpelling)
 {
 	const FName First(TEXT("LevelEditor"));

@@ -30,7 +30,8 @@ namespace
 	 */
 	bool IsLosslessPathName(const std::string& Bytes)
 	{
-		return StringConv::ToUtf8(StringConv::FromUtf8(Bytes)) == Bytes;
+		FString Ignored;
+		return StringConv::TryFromUtf8Lossless(Bytes, Ignored);
 	}
 
 	/** The length of the UTF-8 sequence that Lead starts, or 0 when it starts none. */

@@ -14,8 +14,8 @@ namespace
 	 */
 	std::optional<FString> NameOf(const std::string& Argument)
 	{
-		FString Name = StringConv::FromUtf8(Argument);
-		if (StringConv::ToUtf8(Name) != Argument)
+		FString Name;
+		if (!StringConv::TryFromUtf8Lossless(Argument, Name))
 		{
 			return std::nullopt;
 		}

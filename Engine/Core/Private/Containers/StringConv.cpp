@@ -265,3 +265,14 @@ FString StringConv::FromWide(std::wstring_view Text)
 	}
 	return FString(std::move(Out));
 }
+
+bool StringConv::TryFromUtf8Lossless(std::string_view Bytes, FString& OutText)
+{
+	FString Text = FromUtf8(Bytes);
+	if (ToUtf8(Text) != Bytes)
+	{
+		return false;
+	}
+	OutText = std::move(Text);
+	return true;
+}

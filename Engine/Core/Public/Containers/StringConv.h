@@ -31,6 +31,15 @@ namespace StringConv
 	 */
 	CORE_API bool TryFromUtf8(std::string_view Bytes, FString& OutText);
 
+	/**
+	 * Decodes Bytes as FromUtf8 does when the text encodes back to exactly
+	 * these bytes (well-formed UTF-8, and the three-byte forms of unpaired
+	 * surrogates that file names may hold); false, with OutText untouched,
+	 * when any byte would become a U+FFFD look-alike. For names the system
+	 * must find again.
+	 */
+	CORE_API bool TryFromUtf8Lossless(std::string_view Bytes, FString& OutText);
+
 	/** True when Bytes is well-formed UTF-8 (no encoded surrogates, no overlong forms). */
 	CORE_API bool IsValidUtf8(std::string_view Bytes);
 

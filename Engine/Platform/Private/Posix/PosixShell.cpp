@@ -51,8 +51,8 @@ EngineShell::HRESULT FShellPlatform::QueryKnownFolder(const EngineShell::KNOWNFO
 
 	// Paths here are bytes. Only bytes that decode to engine text and encode
 	// back to themselves name the same folder once the path is used again.
-	FString Path = StringConv::FromUtf8(Bytes);
-	if (StringConv::ToUtf8(Path) != Bytes)
+	FString Path;
+	if (!StringConv::TryFromUtf8Lossless(Bytes, Path))
 	{
 		return ShellResult::NoUnicodeTranslation;
 	}
