@@ -1,5 +1,6 @@
 #include "Rendering/SlateSurface.h"
 
+#include "Text/CharacterWidth.h"
 #include "Text/CodePointString.h"
 
 #include <algorithm>
@@ -15,16 +16,21 @@ void FSlateSurface::Reset(int32 InColumns, int32 InRows)
 	Rows = std::max(0, InRows);
 	Cells.Empty(Columns * Rows);
 	Cells.SetNum(Columns * Rows);
-	std::fill(Cells.begin(), Cells.end(), U' ');
 	ClipStack.Reset();
 	bCursorVisible = false;
 	CursorColumn = 0;
 	CursorRow = 0;
 }
 
+const FSlateCell& FSlateSurface::GetCellData(int32 Column, int32 Row) const
+{
+	static const FSlateCell Blank;
+	return GetBounds().Contains(Column, Row) ? Cells[Row * Columns + Column] : Blank;
+}
+
 char32_t FSlateSurface::GetCell(int32 Column, int32 Row) const
 {
-	return GetBounds().Contains(Column, Row) ? Cells[Row * Columns + Column] : U' ';
+	return GetCellData(Column, Row).Character;
 }
 
 std::u32string FSlateSurface::GetRowText(int32 Row) const
@@ -33,7 +39,19 @@ std::u32string FSlateSurface::GetRowText(int32 Row) const
 	Result.reserve(static_cast<SIZE_T>(Columns));
 	for (int32 Column = 0; Column < Columns; ++Column)
 	{
-		Result.push_back(GetCell(Column, Row));
+		const FSlateCell& Cell = GetCellData(Column, Row);
+		if (Cell.Character == WideCharacterTail)
+		{
+			continue;
+		}
+		Result.push_back(Cell.Character);
+		for (const char32_t Mark : Cell.Marks)
+		{
+			if (Mark != 0)
+			{
+				Result.push_back(Mark);
+			}
+		}
 	}
 	return Result;
 }
@@ -43,19 +61,82 @@ FString FSlateSurface::GetRowString(int32 Row) const
 	return CodePointString::ToText(GetRowText(Row));
 }
 
-void FSlateSurface::SetCell(int32 Column, int32 Row, char32_t Character)
+FSlateCell& FSlateSurface::CellAt(int32 Column, int32 Row)
 {
-	if (GetClipRect().Contains(Column, Row))
+	return Cells[Row * Columns + Column];
+}
+
+void FSlateSurface::PutCharacter(int32 Column, int32 Row, char32_t Character)
+{
+	// Overwriting half of a double-width character leaves its other half blank.
+	FSlateCell& Cell = CellAt(Column, Row);
+	if (Cell.Character == WideCharacterTail && Column > 0)
 	{
-		Cells[Row * Columns + Column] = ToShowable(Character);
+		FSlateCell& Head = CellAt(Column - 1, Row);
+		Head.Character = U' ';
+		std::fill(std::begin(Head.Marks), std::end(Head.Marks), 0);
 	}
+	else if (Column + 1 < Columns && CellAt(Column + 1, Row).Character == WideCharacterTail)
+	{
+		CellAt(Column + 1, Row).Character = U' ';
+	}
+	Cell.Character = Character;
+	std::fill(std::begin(Cell.Marks), std::end(Cell.Marks), 0);
+}
+
+void FSlateSurface::AddMark(int32 Column, int32 Row, char32_t Mark)
+{
+	// A mark belongs to the character it follows: the head of a double-width one.
+	if (Column > 0 && CellAt(Column, Row).Character == WideCharacterTail)
+	{
+		--Column;
+	}
+	for (char32_t& Slot : CellAt(Column, Row).Marks)
+	{
+		if (Slot == 0)
+		{
+			Slot = Mark;
+			return;
+		}
+	}
+}
+
+int32 FSlateSurface::SetCell(int32 Column, int32 Row, char32_t Character)
+{
+	const char32_t Showable = ToShowable(Character);
+	const int32 Width = Showable == Character ? CharacterWidth::Get(Showable) : 1;
+	const FCellRect Clip = GetClipRect();
+	if (Width == 0)
+	{
+		// A mark joins the character in the cell before; with none there, it is dropped.
+		if (Clip.Contains(Column - 1, Row))
+		{
+			AddMark(Column - 1, Row, Showable);
+		}
+		return Column;
+	}
+	if (!Clip.Contains(Column, Row))
+	{
+		return Column + Width;
+	}
+	if (Width == 2 && Clip.Contains(Column + 1, Row))
+	{
+		PutCharacter(Column, Row, Showable);
+		PutCharacter(Column + 1, Row, WideCharacterTail);
+	}
+	else
+	{
+		// A double-width character cut by the clip edge shows as a space.
+		PutCharacter(Column, Row, Width == 2 ? U' ' : Showable);
+	}
+	return Column + Width;
 }
 
 int32 FSlateSurface::DrawText(int32 Column, int32 Row, std::u32string_view Text)
 {
 	for (const char32_t Character : Text)
 	{
-		SetCell(Column++, Row, Character);
+		Column = SetCell(Column, Row, Character);
 	}
 	return Column;
 }
@@ -73,6 +154,18 @@ void FSlateSurface::Fill(const FCellRect& Rect, char32_t Character)
 		for (int32 Column = Visible.Column; Column < Visible.GetRight(); ++Column)
 		{
 			SetCell(Column, Row, Character);
+		}
+	}
+}
+
+void FSlateSurface::SetStyle(const FCellRect& Rect, ESlateCellStyle Style)
+{
+	const FCellRect Visible = Rect.Intersect(GetClipRect());
+	for (int32 Row = Visible.Row; Row < Visible.GetBottom(); ++Row)
+	{
+		for (int32 Column = Visible.Column; Column < Visible.GetRight(); ++Column)
+		{
+			CellAt(Column, Row).Style = Style;
 		}
 	}
 }

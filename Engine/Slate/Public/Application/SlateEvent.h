@@ -4,6 +4,7 @@
 #include "Input/Events.h"
 
 #include <functional>
+#include <string>
 #include <utility>
 
 struct FSlateEvent
@@ -16,6 +17,10 @@ struct FSlateEvent
 		KeyChar,
 		/** A mouse button pressed over the cell (Column, Row). */
 		MouseButtonDown,
+		/** The mouse moved onto the cell (Column, Row), where the terminal reports motion. */
+		MouseMove,
+		/** Text pasted in one piece (Text); the focused widget takes it as typed text or not at all. */
+		Paste,
 		/** The screen now has Column columns and Row rows. */
 		Resize,
 		/** Runs Action on the application's thread, between two events (for scripts and tests). */
@@ -26,6 +31,7 @@ struct FSlateEvent
 	FKey Key;
 	FModifierKeysState Modifiers;
 	char32_t Character = 0;
+	std::u32string Text;
 	int32 Column = 0;
 	int32 Row = 0;
 	std::function<void()> Action;
@@ -53,6 +59,21 @@ struct FSlateEvent
 		Event.Column = InColumn;
 		Event.Row = InRow;
 		Event.Key = InButton;
+		return Event;
+	}
+	static FSlateEvent MakeMouseMove(int32 InColumn, int32 InRow)
+	{
+		FSlateEvent Event;
+		Event.Type = EType::MouseMove;
+		Event.Column = InColumn;
+		Event.Row = InRow;
+		return Event;
+	}
+	static FSlateEvent MakePaste(std::u32string InText)
+	{
+		FSlateEvent Event;
+		Event.Type = EType::Paste;
+		Event.Text = std::move(InText);
 		return Event;
 	}
 	static FSlateEvent MakeResize(int32 InColumns, int32 InRows)

@@ -1,12 +1,20 @@
 // FSlateSurface: the character-cell surface that widgets paint on, and that a
 // presenter (a terminal, a test) shows.
 //
-// Each cell holds one Unicode code point (char32_t). A character that a
-// terminal draws two columns wide still takes one cell here; control
-// characters, lone surrogates and values outside Unicode are stored as
-// U+FFFD, so that painted text can never carry terminal control sequences.
-// The surface also holds one text cursor: a cell position and whether it
-// shows.
+// A cell is one terminal column. Text is measured the way terminals draw it
+// (Text/CharacterWidth.h): a double-width character (East Asian wide and
+// full-width characters, emoji) takes its cell and the one to its right,
+// which holds WideCharacterTail; a combining mark takes no cell and is kept
+// with the character before it. Control characters, lone surrogates and
+// values outside Unicode are stored as U+FFFD, so that painted text can never
+// carry terminal control sequences. Overwriting either half of a
+// double-width character blanks the other half, so a presenter never sees a
+// broken one.
+//
+// Each cell also has a style (ESlateCellStyle) that a presenter shows as
+// colour or video attributes; text keeps the style of the cells it is drawn
+// into. The surface also holds one text cursor: a cell position and whether
+// it shows.
 //
 // Drawing is clipped to the current clip rectangle (the whole surface unless
 // narrowed with PushClip), so a widget cannot paint outside its own cells.
@@ -19,10 +27,42 @@
 #include <string>
 #include <string_view>
 
+/** What a cell shows, for presenters that tell parts of the screen apart by colour or attributes. */
+enum class ESlateCellStyle : uint8
+{
+	Normal,
+	/** The menu bar and the status line. */
+	Bar,
+	/** The body of an open pull-down menu. */
+	Menu,
+	/** The highlighted menu title or entry. */
+	Selected,
+	/** A window's frame and title. */
+	Frame,
+	/** The widget that has the keyboard focus inside a window. */
+	Focused,
+	/** A warning or error shown to the user. */
+	Warning,
+};
+
+/** One cell of the surface. */
+struct FSlateCell
+{
+	/** The character drawn here, or FSlateSurface::WideCharacterTail for the right half of a double-width one. */
+	char32_t Character = U' ';
+	/** Combining marks drawn over Character, in order; unused entries are 0. Marks beyond these are dropped. */
+	char32_t Marks[2] = {0, 0};
+	ESlateCellStyle Style = ESlateCellStyle::Normal;
+
+	friend bool operator==(const FSlateCell&, const FSlateCell&) = default;
+};
+
 class SLATE_API FSlateSurface
 {
 public:
 	static constexpr char32_t ReplacementCharacter = U'\uFFFD';
+	/** The character of the cell that holds the right half of a double-width character. */
+	static constexpr char32_t WideCharacterTail = U'\0';
 
 	FSlateSurface() = default;
 	FSlateSurface(int32 InColumns, int32 InRows);
@@ -34,22 +74,34 @@ public:
 	int32 GetRows() const { return Rows; }
 	FCellRect GetBounds() const { return FCellRect(0, 0, Columns, Rows); }
 
-	/** The character in a cell; a space outside the surface. */
+	/** The character in a cell (WideCharacterTail for a right half); a space outside the surface. */
 	char32_t GetCell(int32 Column, int32 Row) const;
-	/** One row as text (one code point per cell), for presenters and tests. */
+	/** Everything about a cell; a blank Normal cell outside the surface. */
+	const FSlateCell& GetCellData(int32 Column, int32 Row) const;
+	/**
+	 * One row as a terminal shows it: each character once (right halves
+	 * skipped), its combining marks after it. For presenters and tests.
+	 */
 	std::u32string GetRowText(int32 Row) const;
 	/** One row as engine text. */
 	FString GetRowString(int32 Row) const;
 
-	/** Puts one character in a cell, when the cell lies inside the clip rectangle. */
-	void SetCell(int32 Column, int32 Row, char32_t Character);
-	/** Writes text left to right from a cell, one code point per cell; returns the column after the last one. */
+	/**
+	 * Puts one character in a cell, when the cell lies inside the clip
+	 * rectangle: a double-width character takes the next cell too (a space
+	 * instead when that cell is clipped away); a combining mark joins the
+	 * cell's character. Returns the column after it.
+	 */
+	int32 SetCell(int32 Column, int32 Row, char32_t Character);
+	/** Writes text left to right from a cell, each character in the cells it takes; returns the column after the last one. */
 	int32 DrawText(int32 Column, int32 Row, std::u32string_view Text);
 	int32 DrawText(int32 Column, int32 Row, const FString& Text);
-	/** Fills a rectangle with one character. */
+	/** Fills a rectangle with one single-width character. */
 	void Fill(const FCellRect& Rect, char32_t Character);
 	/** Draws a single-line frame along the outermost cells of a rectangle. */
 	void DrawBorder(const FCellRect& Rect);
+	/** Gives the cells of a rectangle (clipped) a style, keeping their characters. */
+	void SetStyle(const FCellRect& Rect, ESlateCellStyle Style);
 
 	/** Narrows drawing to the part of Rect inside the current clip rectangle, until the matching PopClip. */
 	void PushClip(const FCellRect& Rect);
@@ -67,9 +119,14 @@ public:
 	static char32_t ToShowable(char32_t Character);
 
 private:
+	FSlateCell& CellAt(int32 Column, int32 Row);
+	/** Puts a character in a cell inside the surface, blanking the other half of a double-width one it overwrites. */
+	void PutCharacter(int32 Column, int32 Row, char32_t Character);
+	void AddMark(int32 Column, int32 Row, char32_t Mark);
+
 	int32 Columns = 0;
 	int32 Rows = 0;
-	TArray<char32_t> Cells;
+	TArray<FSlateCell> Cells;
 	TArray<FCellRect> ClipStack;
 	int32 CursorColumn = 0;
 	int32 CursorRow = 0;

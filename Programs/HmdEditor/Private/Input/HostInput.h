@@ -1,9 +1,11 @@
 // The host's own description of one key press, shared by the script reader
 // and the terminal front end. It is turned into the application's key and
-// character events in one place (InputDispatch).
+// character events in one place (Input/SlateInputEvents.h).
 #pragma once
 
 #include "CoreTypes.h"
+
+#include <string>
 
 enum class EHostKey : uint8
 {
@@ -20,6 +22,8 @@ enum class EHostKey : uint8
 	Down,
 	Home,
 	End,
+	PageUp,
+	PageDown,
 	F1,
 	F2,
 	F3,
@@ -49,7 +53,7 @@ struct FHostKeyPress
 	friend bool operator==(const FHostKeyPress&, const FHostKeyPress&) = default;
 };
 
-/** A click of the first mouse button at a character cell. */
+/** Where the mouse was: a click of the first button, or motion onto a character cell. */
 struct FHostMouseClick
 {
 	int32 Column = 0;
@@ -58,20 +62,28 @@ struct FHostMouseClick
 	friend bool operator==(const FHostMouseClick&, const FHostMouseClick&) = default;
 };
 
-/** What the terminal delivers: a key press, a click, a new size, or the end of its input. */
+/**
+ * What a terminal or console delivers: a key press, a click, mouse motion,
+ * pasted text, a new size, or the end of its input.
+ */
 struct FHostInputEvent
 {
 	enum class EKind : uint8
 	{
 		KeyPress,
 		MouseClick,
+		MouseMove,
+		Paste,
 		Resize,
 		EndOfInput,
 	};
 
 	EKind Kind = EKind::EndOfInput;
 	FHostKeyPress Key;
+	/** The cell, for MouseClick and MouseMove. */
 	FHostMouseClick Click;
+	/** The pasted text as it came, for Paste. */
+	std::u32string Text;
 	/** The new size, for Resize. */
 	int32 Columns = 0;
 	int32 Rows = 0;

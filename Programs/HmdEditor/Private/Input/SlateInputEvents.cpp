@@ -24,6 +24,8 @@ namespace
 		case EHostKey::Down: return EKeys::Down;
 		case EHostKey::Home: return EKeys::Home;
 		case EHostKey::End: return EKeys::End;
+		case EHostKey::PageUp: return EKeys::PageUp;
+		case EHostKey::PageDown: return EKeys::PageDown;
 		case EHostKey::Character: break;
 		default: return *FunctionKeys[static_cast<int32>(Key) - static_cast<int32>(EHostKey::F1)];
 		}

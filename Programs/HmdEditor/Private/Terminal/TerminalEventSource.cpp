@@ -14,6 +14,12 @@ bool FTerminalEventSource::WaitForNextEvent(FSlateEvent& OutEvent)
 	case FHostInputEvent::EKind::MouseClick:
 		OutEvent = FSlateEvent::MakeMouseButtonDown(Input.Click.Column, Input.Click.Row);
 		return true;
+	case FHostInputEvent::EKind::MouseMove:
+		OutEvent = FSlateEvent::MakeMouseMove(Input.Click.Column, Input.Click.Row);
+		return true;
+	case FHostInputEvent::EKind::Paste:
+		OutEvent = FSlateEvent::MakePaste(Input.Text);
+		return true;
 	case FHostInputEvent::EKind::Resize:
 		OutEvent = FSlateEvent::MakeResize(Input.Columns, Input.Rows);
 		return true;

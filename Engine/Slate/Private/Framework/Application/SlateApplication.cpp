@@ -224,6 +224,9 @@ bool FSlateApplication::ProcessEvent(const FSlateEvent& Event)
 		return ProcessKeyCharEvent(FCharacterEvent(Event.Character, Event.Modifiers));
 	case FSlateEvent::EType::MouseButtonDown:
 		return ProcessMouseButtonDownEvent(FPointerEvent(Event.Column, Event.Row, Event.Key, Event.Modifiers));
+	case FSlateEvent::EType::MouseMove:
+	case FSlateEvent::EType::Paste:
+		return false;
 	case FSlateEvent::EType::Resize:
 		SetScreenSize(Event.Column, Event.Row);
 		return true;
