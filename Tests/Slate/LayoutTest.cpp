@@ -159,23 +159,26 @@ TEST(Layout, BoxAlignsItsContentAndBoundsItsDesiredSize)
 	}
 }
 
-TEST(Layout, TextMeasuresEightUnitsPerCharacterAndSixteenPerLine)
+TEST(Layout, TextMeasuresEightUnitsPerColumnAndSixteenPerLine)
 {
 	struct FCase
 	{
+		const char* Description;
 		const char16_t* Text;
 		FVector2D Desired;
 	};
 	const FCase Cases[] = {
-		{u"", FVector2D(0.0f, 16.0f)},
-		{u"Hmd Name", FVector2D(64.0f, 16.0f)},
-		{u"ab\ncdef\n", FVector2D(32.0f, 48.0f)},
-		{u"\U0001F600\u00E9", FVector2D(16.0f, 16.0f)}, // one astral character and one accented letter
+		{"an empty text keeps one line", u"", FVector2D(0.0f, 16.0f)},
+		{"one line", u"Hmd Name", FVector2D(64.0f, 16.0f)},
+		{"the longest line, and a last empty one", u"ab\ncdef\n", FVector2D(32.0f, 48.0f)},
+		{"an emoji takes two columns, an accented letter one", u"\U0001F600\u00E9", FVector2D(24.0f, 16.0f)},
+		{"wide ideographs", u"\u6587\u6863", FVector2D(32.0f, 16.0f)},
+		{"a combining mark takes none", u"e\u0301", FVector2D(8.0f, 16.0f)},
 	};
 	for (const FCase& Case : Cases)
 	{
 		const TSharedRef<STextBlock> Text = SNew(STextBlock).Text(FText::FromString(FString(Case.Text)));
-		EXPECT_EQ(Text->GetDesiredSize(), Case.Desired);
+		EXPECT_EQ(Text->GetDesiredSize(), Case.Desired) << Case.Description;
 	}
 }
 

@@ -67,30 +67,6 @@ TEST(Paint, CheckBoxStates)
 	EXPECT_EQ(Row(PaintAlone(WithLabel, 8, 1), 0), "[x] Log ");
 }
 
-TEST(Paint, TextBoxShowsItsFieldAndScrollsToTheCursor)
-{
-	const TSharedRef<SEditableTextBox> Box = SNew(SEditableTextBox);
-	EXPECT_EQ(Box->GetDesiredSize(), FVector2D(22.0f * 8.0f, 16.0f)) << "20 characters and the brackets";
-	EXPECT_EQ(Row(PaintAlone(Box, 10, 1), 0), "[________]");
-
-	Box->SetText(FText::FromString(FString(u"abcdefghijkl")));
-	// The cursor after the last character needs a cell of its own.
-	EXPECT_EQ(Row(PaintAlone(Box, 10, 1), 0), "[fghijkl_]");
-	Box->OnKeyDown(FGeometry(), FKeyEvent(EKeys::Home));
-	EXPECT_EQ(Row(PaintAlone(Box, 10, 1), 0), "[abcdefgh]");
-	for (int32 Step = 0; Step < 9; ++Step)
-	{
-		Box->OnKeyDown(FGeometry(), FKeyEvent(EKeys::Right));
-	}
-	EXPECT_EQ(Row(PaintAlone(Box, 10, 1), 0), "[cdefghij]");
-	// Text that becomes short again is shown from its start.
-	Box->SetText(FText::FromString(FString(u"ab")));
-	EXPECT_EQ(Row(PaintAlone(Box, 10, 1), 0), "[ab______]");
-	// Astral characters take one cell each.
-	Box->SetText(FText::FromString(FString(u"\U0001F600\u00E9")));
-	EXPECT_EQ(Row(PaintAlone(Box, 6, 1), 0), "[\U0001F600\u00E9__]");
-}
-
 class PaintWithFocus : public SlateTest::FApplicationTest
 {
 };

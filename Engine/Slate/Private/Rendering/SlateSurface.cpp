@@ -91,6 +91,10 @@ void FSlateSurface::AddMark(int32 Column, int32 Row, char32_t Mark)
 	{
 		--Column;
 	}
+	if (!GetClipRect().Contains(Column, Row))
+	{
+		return;
+	}
 	for (char32_t& Slot : CellAt(Column, Row).Marks)
 	{
 		if (Slot == 0)
@@ -103,40 +107,55 @@ void FSlateSurface::AddMark(int32 Column, int32 Row, char32_t Mark)
 
 int32 FSlateSurface::SetCell(int32 Column, int32 Row, char32_t Character)
 {
+	bool bMarkMayJoin = true;
+	return DrawCharacter(Column, Row, Character, bMarkMayJoin);
+}
+
+int32 FSlateSurface::DrawCharacter(int32 Column, int32 Row, char32_t Character, bool& bMarkMayJoin)
+{
 	const char32_t Showable = ToShowable(Character);
-	const int32 Width = Showable == Character ? CharacterWidth::Get(Showable) : 1;
+	const int32 Width = CharacterWidth::Get(Showable);
 	const FCellRect Clip = GetClipRect();
 	if (Width == 0)
 	{
-		// A mark joins the character in the cell before; with none there, it is dropped.
-		if (Clip.Contains(Column - 1, Row))
+		if (bMarkMayJoin && Clip.Contains(Column - 1, Row))
 		{
 			AddMark(Column - 1, Row, Showable);
 		}
 		return Column;
 	}
-	if (!Clip.Contains(Column, Row))
-	{
-		return Column + Width;
-	}
-	if (Width == 2 && Clip.Contains(Column + 1, Row))
+	const bool bHeadShown = Clip.Contains(Column, Row);
+	const bool bTailShown = Width == 2 && Clip.Contains(Column + 1, Row);
+	// Marks that follow join only a character that is shown whole.
+	bMarkMayJoin = bHeadShown && (Width == 1 || bTailShown);
+	if (bMarkMayJoin)
 	{
 		PutCharacter(Column, Row, Showable);
-		PutCharacter(Column + 1, Row, WideCharacterTail);
+		if (Width == 2)
+		{
+			PutCharacter(Column + 1, Row, WideCharacterTail);
+		}
+		return Column + Width;
 	}
-	else
+	// A double-width character cut by the clip edge leaves a space in the half inside it.
+	if (bHeadShown)
 	{
-		// A double-width character cut by the clip edge shows as a space.
-		PutCharacter(Column, Row, Width == 2 ? U' ' : Showable);
+		PutCharacter(Column, Row, U' ');
+	}
+	if (bTailShown)
+	{
+		PutCharacter(Column + 1, Row, U' ');
 	}
 	return Column + Width;
 }
 
 int32 FSlateSurface::DrawText(int32 Column, int32 Row, std::u32string_view Text)
 {
+	// A mark at the start of Text has no character of Text to join, and is dropped.
+	bool bMarkMayJoin = false;
 	for (const char32_t Character : Text)
 	{
-		Column = SetCell(Column, Row, Character);
+		Column = DrawCharacter(Column, Row, Character, bMarkMayJoin);
 	}
 	return Column;
 }
@@ -222,5 +241,7 @@ void FSlateSurface::SetCursor(int32 Column, int32 Row)
 
 char32_t FSlateSurface::ToShowable(char32_t Character)
 {
-	return CodePointString::IsScalarValue(Character) && !CodePointString::IsControl(Character) ? Character : ReplacementCharacter;
+	return CodePointString::IsScalarValue(Character) && !CodePointString::IsControl(Character) && !CodePointString::IsBidiControl(Character)
+		? Character
+		: ReplacementCharacter;
 }

@@ -53,6 +53,16 @@ FReply SWidget::OnMouseButtonDown(const FGeometry& /*MyGeometry*/, const FPointe
 	return FReply::Unhandled();
 }
 
+FReply SWidget::OnMouseMove(const FGeometry& /*MyGeometry*/, const FPointerEvent& /*MouseEvent*/)
+{
+	return FReply::Unhandled();
+}
+
+FReply SWidget::OnPaste(const FGeometry& /*MyGeometry*/, std::u32string_view /*Text*/)
+{
+	return FReply::Unhandled();
+}
+
 void SWidget::OnFocusReceived(const FFocusEvent& /*InFocusEvent*/)
 {
 }

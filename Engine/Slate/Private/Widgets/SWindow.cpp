@@ -1,6 +1,7 @@
 #include "Widgets/SWindow.h"
 
 #include "SWindowCloseButton.h"
+#include "Text/CharacterWidth.h"
 #include "Text/CodePointString.h"
 
 #include <algorithm>
@@ -11,6 +12,15 @@ namespace
 	constexpr int32 BorderCells = 1;
 	// The title starts after the corner and one space.
 	constexpr int32 TitleColumnOffset = 2;
+
+	/** Gives the border cells of a window, its title bar included, the frame's style. */
+	void SetFrameStyle(const FCellRect& Cells, FSlateSurface& Surface)
+	{
+		Surface.SetStyle(FCellRect(Cells.Column, Cells.Row, Cells.Columns, BorderCells), ESlateCellStyle::Frame);
+		Surface.SetStyle(FCellRect(Cells.Column, Cells.GetBottom() - BorderCells, Cells.Columns, BorderCells), ESlateCellStyle::Frame);
+		Surface.SetStyle(FCellRect(Cells.Column, Cells.Row, BorderCells, Cells.Rows), ESlateCellStyle::Frame);
+		Surface.SetStyle(FCellRect(Cells.GetRight() - BorderCells, Cells.Row, BorderCells, Cells.Rows), ESlateCellStyle::Frame);
+	}
 }
 
 SWindow::SWindow() : Content(SNullWidget::NullWidget), CloseButton(SNullWidget::NullWidget), WindowChildren(*this)
@@ -58,7 +68,7 @@ FVector2D SWindow::ComputeDesiredSize() const
 		return Size;
 	}
 	// Corners, the title between two spaces, and the close button.
-	const int32 TitleColumns = static_cast<int32>(CodePointString::FromText(GetTitle().ToString()).size());
+	const int32 TitleColumns = CharacterWidth::Measure(CodePointString::FromText(GetTitle().ToString()));
 	const int32 TitleBarColumns = 2 * BorderCells + TitleColumns + 2 + (ShowsCloseButton() ? SWindowCloseButton::Columns : 0);
 	return FVector2D(std::max(Size.X, FCellMetrics::ToUnits(TitleBarColumns, 0).X), Size.Y);
 }
@@ -80,9 +90,12 @@ void SWindow::ArrangeChildren(const FGeometry& AllottedGeometry, FArrangedChildr
 void SWindow::OnPaint(const FGeometry& AllottedGeometry, FSlateSurface& Surface) const
 {
 	const FCellRect Cells = AllottedGeometry.GetCellRect();
+	// The window covers whatever lies below it, styles included.
 	Surface.Fill(Cells, U' ');
+	Surface.SetStyle(Cells, ESlateCellStyle::Normal);
 	if (bCreateTitleBar)
 	{
+		SetFrameStyle(Cells, Surface);
 		Surface.DrawBorder(Cells);
 		// The title stops short of the close button and the corner.
 		const int32 TitleEnd = Cells.GetRight() - BorderCells - (ShowsCloseButton() ? SWindowCloseButton::Columns : 0);

@@ -30,6 +30,7 @@ void SWindowCloseButton::OnPaint(const FGeometry& AllottedGeometry, FSlateSurfac
 	Surface.DrawText(Cells.Column, Cells.Row, std::u32string_view(U"[X]"));
 	if (HasKeyboardFocus())
 	{
+		Surface.SetStyle(Cells, ESlateCellStyle::Focused);
 		Surface.SetCursor(Cells.Column + 1, Cells.Row);
 	}
 }

@@ -1,5 +1,6 @@
-// The close button of a window's title bar: "[X]", focusable; Enter, Space
-// or a click asks the application to close the window.
+// The close button of a window's title bar: "[X]", focusable (then painted
+// in the Focused style); Enter, Space or a click asks the application to
+// close the window.
 #pragma once
 
 #include "Widgets/SLeafWidget.h"

@@ -1,5 +1,5 @@
-// Input events: keys, typed characters, mouse presses at a cell, and focus
-// changes.
+// Input events: keys, typed characters, mouse presses and motion at a cell,
+// and focus changes.
 #pragma once
 
 #include "CoreTypes.h"
@@ -88,7 +88,7 @@ private:
 	char32_t Character;
 };
 
-/** A mouse button pressed over a cell of the screen. */
+/** A mouse button pressed over a cell of the screen, or the mouse moved onto one (then with no button: an invalid key). */
 class FPointerEvent : public FInputEvent
 {
 public:

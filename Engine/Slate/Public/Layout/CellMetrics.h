@@ -2,7 +2,8 @@
 //
 // Layout works in float units, as if text were drawn in an 8x16 font: one
 // cell is 8 units wide and 16 units tall, and text measures 8 units per
-// character (code point) and 16 units per line.
+// terminal column it takes (Text/CharacterWidth.h: two for a double-width
+// character, none for a combining mark) and 16 units per line.
 //
 // Cell positions come from rounding edges, never sizes: a widget spanning
 // [X, X + Width) by [Y, Y + Height) in units covers the columns
@@ -44,6 +45,6 @@ struct FCellMetrics
 		return FVector2D(static_cast<float>(Columns) * UnitsPerColumn, static_cast<float>(Rows) * UnitsPerRow);
 	}
 
-	/** The size of text with the given number of characters on its longest line, and of lines. */
-	static constexpr FVector2D MeasureText(int32 LongestLineCharacters, int32 Lines) { return ToUnits(LongestLineCharacters, Lines); }
+	/** The size of text whose longest line takes the given number of columns, with the given number of lines. */
+	static constexpr FVector2D MeasureText(int32 LongestLineColumns, int32 Lines) { return ToUnits(LongestLineColumns, Lines); }
 };

@@ -88,12 +88,20 @@ public:
 
 	/**
 	 * Puts one character in a cell, when the cell lies inside the clip
-	 * rectangle: a double-width character takes the next cell too (a space
-	 * instead when that cell is clipped away); a combining mark joins the
-	 * cell's character. Returns the column after it.
+	 * rectangle: a double-width character takes the next cell too (when the
+	 * clip edge cuts it, the half inside shows a space instead); a combining
+	 * mark takes no cell and joins the character in the cell before Column
+	 * (dropped when that cell is clipped away or already holds two marks).
+	 * Returns the column after the character: Column plus its width.
 	 */
 	int32 SetCell(int32 Column, int32 Row, char32_t Character);
-	/** Writes text left to right from a cell, each character in the cells it takes; returns the column after the last one. */
+	/**
+	 * Writes text left to right from a cell, each character in the cells it
+	 * takes, as SetCell does; a mark joins only a character of Text shown
+	 * whole before it, so marks at the start of Text (or after a character
+	 * cut by the clip edge) are dropped rather than joined to what is already
+	 * drawn there. Returns the column after the last character.
+	 */
 	int32 DrawText(int32 Column, int32 Row, std::u32string_view Text);
 	int32 DrawText(int32 Column, int32 Row, const FString& Text);
 	/** Fills a rectangle with one single-width character. */
@@ -122,7 +130,10 @@ private:
 	FSlateCell& CellAt(int32 Column, int32 Row);
 	/** Puts a character in a cell inside the surface, blanking the other half of a double-width one it overwrites. */
 	void PutCharacter(int32 Column, int32 Row, char32_t Character);
+	/** Adds a mark to the character of a cell (the head of a double-width one) when that lies inside the clip rectangle. */
 	void AddMark(int32 Column, int32 Row, char32_t Mark);
+	/** SetCell's work; bMarkMayJoin says whether a mark may join the cell before Column, and is updated for the next character. */
+	int32 DrawCharacter(int32 Column, int32 Row, char32_t Character, bool& bMarkMayJoin);
 
 	int32 Columns = 0;
 	int32 Rows = 0;

@@ -3,10 +3,12 @@
 // ASCII in the C locale, and Windows has none).
 //
 // - 2 for East Asian wide and full-width characters and for emoji shown as
-//   pictures;
-// - 0 for combining marks, zero-width characters and variation selectors;
-// - 1 for every other character, unprintable ones included (a surface shows
-//   those as U+FFFD).
+//   pictures, and for the unassigned code points of the CJK ideograph blocks
+//   and of planes 2 and 3 (which will hold ideographs);
+// - 0 for combining marks, zero-width characters, variation selectors and
+//   the Hangul vowel and final consonant jamo that join a syllable;
+// - 1 for every other character, unassigned and unprintable ones included (a
+//   surface shows the unprintable ones as U+FFFD).
 #pragma once
 
 #include "CoreTypes.h"

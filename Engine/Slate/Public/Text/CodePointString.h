@@ -26,6 +26,17 @@ namespace CodePointString
 		return Character < 0x20 || (Character >= 0x7F && Character <= 0x9F);
 	}
 
+	/**
+	 * True for the bidirectional formatting characters (marks, embeddings,
+	 * overrides, isolates), which would make a terminal reorder the cells
+	 * around them: painted text shows them as U+FFFD.
+	 */
+	constexpr bool IsBidiControl(char32_t Character)
+	{
+		return Character == 0x061C || Character == 0x200E || Character == 0x200F
+			|| (Character >= 0x202A && Character <= 0x202E) || (Character >= 0x2066 && Character <= 0x2069);
+	}
+
 	/** True for a Unicode scalar value: in range and not a surrogate. */
 	constexpr bool IsScalarValue(char32_t Character)
 	{

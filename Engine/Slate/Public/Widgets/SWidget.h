@@ -19,6 +19,8 @@
 #include "Templates/SharedPointer.h"
 #include "UObject/NameTypes.h"
 
+#include <string_view>
+
 class SLATE_API SWidget : public TSharedFromThis<SWidget>
 {
 public:
@@ -49,6 +51,10 @@ public:
 	virtual FReply OnKeyDown(const FGeometry& MyGeometry, const FKeyEvent& InKeyEvent);
 	virtual FReply OnKeyChar(const FGeometry& MyGeometry, const FCharacterEvent& InCharacterEvent);
 	virtual FReply OnMouseButtonDown(const FGeometry& MyGeometry, const FPointerEvent& MouseEvent);
+	/** The mouse moved onto a cell of this widget (where the terminal reports motion); unhandled, it goes to the parent. */
+	virtual FReply OnMouseMove(const FGeometry& MyGeometry, const FPointerEvent& MouseEvent);
+	/** Text pasted in one piece while this widget or one of its children has the focus; unhandled, it goes to the parent. */
+	virtual FReply OnPaste(const FGeometry& MyGeometry, std::u32string_view Text);
 	virtual void OnFocusReceived(const FFocusEvent& InFocusEvent);
 	virtual void OnFocusLost(const FFocusEvent& InFocusEvent);
 

@@ -5,6 +5,8 @@
 // column, and the close button "[X]" just left of the top-right corner. The
 // content fills the cells inside the border, so the chrome adds 2 columns
 // (16 units) and 2 rows (32 units). Without a title bar there is no chrome.
+// The border and title bar are painted in the Frame style, the cells inside
+// in the Normal one; the close button shows Focused while it has the focus.
 //
 // Size: an autosized window (and any window without a client size) asks for
 // its content's desired size plus the chrome, widened when needed so that the

@@ -1,6 +1,7 @@
 #include "Framework/Application/SlateApplication.h"
 
 #include "Application/SlateEventSource.h"
+#include "Framework/Application/IInputProcessor.h"
 #include "Rendering/SlateRenderer.h"
 #include "WidgetTree.h"
 #include "Widgets/SWindow.h"
@@ -22,6 +23,36 @@ namespace
 	FArrangedWidget ArrangeWindow(const TSharedRef<SWindow>& Window)
 	{
 		return FArrangedWidget{Window, Window->GetWindowGeometry()};
+	}
+
+	/** Offers an event to the registered pre-processors in order until one consumes it. */
+	template <typename FHandler>
+	bool OfferToPreProcessors(const TArray<TSharedPtr<IInputProcessor>>& Registered, FHandler&& Handler)
+	{
+		// A copy: handlers may register or unregister pre-processors. One unregistered meanwhile is skipped.
+		const TArray<TSharedPtr<IInputProcessor>> InOrder = Registered;
+		for (const TSharedPtr<IInputProcessor>& Processor : InOrder)
+		{
+			if (Registered.Contains(Processor) && Handler(*Processor))
+			{
+				return true;
+			}
+		}
+		return false;
+	}
+
+	/** Offers an event to the deepest widget of a path, then to each widget above it, until one handles it. */
+	template <typename FHandler>
+	bool RouteUpThePath(const FArrangedChildren& Path, FHandler&& Handler)
+	{
+		for (int32 Index = Path.Num() - 1; Index >= 0; --Index)
+		{
+			if (Handler(Path[Index].Widget.Get(), Path[Index].Geometry).IsEventHandled())
+			{
+				return true;
+			}
+		}
+		return false;
 	}
 }
 
@@ -225,8 +256,9 @@ bool FSlateApplication::ProcessEvent(const FSlateEvent& Event)
 	case FSlateEvent::EType::MouseButtonDown:
 		return ProcessMouseButtonDownEvent(FPointerEvent(Event.Column, Event.Row, Event.Key, Event.Modifiers));
 	case FSlateEvent::EType::MouseMove:
+		return ProcessMouseMoveEvent(FPointerEvent(Event.Column, Event.Row, Event.Key, Event.Modifiers));
 	case FSlateEvent::EType::Paste:
-		return false;
+		return ProcessPasteEvent(Event.Text);
 	case FSlateEvent::EType::Resize:
 		SetScreenSize(Event.Column, Event.Row);
 		return true;
@@ -242,19 +274,19 @@ bool FSlateApplication::ProcessEvent(const FSlateEvent& Event)
 
 bool FSlateApplication::ProcessKeyDownEvent(const FKeyEvent& InKeyEvent)
 {
+	if (OfferToPreProcessors(InputPreProcessors, [this, &InKeyEvent](IInputProcessor& Processor) { return Processor.HandleKeyDownEvent(*this, InKeyEvent); }))
+	{
+		return true;
+	}
 	ArrangeWindows();
 	const TSharedPtr<SWindow> Active = GetActiveWindow();
 	if (!Active.IsValid())
 	{
 		return false;
 	}
-	const FArrangedChildren Path = FindPathToFocusedWidget();
-	for (int32 Index = Path.Num() - 1; Index >= 0; --Index)
+	if (RouteUpThePath(FindPathToFocusedWidget(), [&InKeyEvent](SWidget& Widget, const FGeometry& Geometry) { return Widget.OnKeyDown(Geometry, InKeyEvent); }))
 	{
-		if (Path[Index].Widget->OnKeyDown(Path[Index].Geometry, InKeyEvent).IsEventHandled())
-		{
-			return true;
-		}
+		return true;
 	}
 	if (InKeyEvent.GetKey() == EKeys::Tab)
 	{
@@ -270,34 +302,22 @@ bool FSlateApplication::ProcessKeyDownEvent(const FKeyEvent& InKeyEvent)
 
 bool FSlateApplication::ProcessKeyCharEvent(const FCharacterEvent& InCharacterEvent)
 {
-	ArrangeWindows();
-	const FArrangedChildren Path = FindPathToFocusedWidget();
-	for (int32 Index = Path.Num() - 1; Index >= 0; --Index)
+	if (OfferToPreProcessors(InputPreProcessors, [this, &InCharacterEvent](IInputProcessor& Processor) { return Processor.HandleKeyCharEvent(*this, InCharacterEvent); }))
 	{
-		if (Path[Index].Widget->OnKeyChar(Path[Index].Geometry, InCharacterEvent).IsEventHandled())
-		{
-			return true;
-		}
+		return true;
 	}
-	return false;
+	ArrangeWindows();
+	return RouteUpThePath(FindPathToFocusedWidget(), [&InCharacterEvent](SWidget& Widget, const FGeometry& Geometry) { return Widget.OnKeyChar(Geometry, InCharacterEvent); });
 }
 
 bool FSlateApplication::ProcessMouseButtonDownEvent(const FPointerEvent& MouseEvent)
 {
-	ArrangeWindows();
-	// While a modal window is open only it can be clicked; otherwise the topmost window under the cell.
-	int32 HitIndex = INDEX_NONE;
-	for (int32 Index = Windows.Num() - 1; Index >= 0 && HitIndex == INDEX_NONE; --Index)
+	if (OfferToPreProcessors(InputPreProcessors, [this, &MouseEvent](IInputProcessor& Processor) { return Processor.HandleMouseButtonDownEvent(*this, MouseEvent); }))
 	{
-		if (Windows[Index].Window->GetScreenCellRect().Contains(MouseEvent.GetColumn(), MouseEvent.GetRow()))
-		{
-			HitIndex = Index;
-		}
-		if (Windows[Index].bModal)
-		{
-			break;
-		}
+		return true;
 	}
+	ArrangeWindows();
+	const int32 HitIndex = FindWindowEntryAtCell(MouseEvent.GetColumn(), MouseEvent.GetRow());
 	if (HitIndex == INDEX_NONE)
 	{
 		return false;
@@ -320,14 +340,44 @@ bool FSlateApplication::ProcessMouseButtonDownEvent(const FPointerEvent& MouseEv
 			break;
 		}
 	}
-	for (int32 Index = Path.Num() - 1; Index >= 0; --Index)
+	return RouteUpThePath(Path, [&MouseEvent](SWidget& Widget, const FGeometry& Geometry) { return Widget.OnMouseButtonDown(Geometry, MouseEvent); });
+}
+
+bool FSlateApplication::ProcessMouseMoveEvent(const FPointerEvent& MouseEvent)
+{
+	ArrangeWindows();
+	const int32 HitIndex = FindWindowEntryAtCell(MouseEvent.GetColumn(), MouseEvent.GetRow());
+	if (HitIndex == INDEX_NONE)
 	{
-		if (Path[Index].Widget->OnMouseButtonDown(Path[Index].Geometry, MouseEvent).IsEventHandled())
-		{
-			return true;
-		}
+		return false;
 	}
-	return false;
+	const FArrangedChildren Path = WidgetTree::FindPathAtCell(ArrangeWindow(Windows[HitIndex].Window), MouseEvent.GetColumn(), MouseEvent.GetRow());
+	return RouteUpThePath(Path, [&MouseEvent](SWidget& Widget, const FGeometry& Geometry) { return Widget.OnMouseMove(Geometry, MouseEvent); });
+}
+
+bool FSlateApplication::ProcessPasteEvent(std::u32string_view Text)
+{
+	if (OfferToPreProcessors(InputPreProcessors, [this, Text](IInputProcessor& Processor) { return Processor.HandlePasteEvent(*this, Text); }))
+	{
+		return true;
+	}
+	ArrangeWindows();
+	return RouteUpThePath(FindPathToFocusedWidget(), [Text](SWidget& Widget, const FGeometry& Geometry) { return Widget.OnPaste(Geometry, Text); });
+}
+
+bool FSlateApplication::RegisterInputPreProcessor(TSharedPtr<IInputProcessor> InputProcessor)
+{
+	if (!InputProcessor.IsValid() || InputPreProcessors.Contains(InputProcessor))
+	{
+		return false;
+	}
+	InputPreProcessors.Add(InputProcessor);
+	return true;
+}
+
+void FSlateApplication::UnregisterInputPreProcessor(TSharedPtr<IInputProcessor> InputProcessor)
+{
+	InputPreProcessors.Remove(InputProcessor);
 }
 
 bool FSlateApplication::SetKeyboardFocus(const TSharedPtr<SWidget>& Widget, EFocusCause Cause)
@@ -359,6 +409,23 @@ int32 FSlateApplication::FindWindowEntry(const SWindow& Window) const
 		if (&Windows[Index].Window.Get() == &Window)
 		{
 			return Index;
+		}
+	}
+	return INDEX_NONE;
+}
+
+int32 FSlateApplication::FindWindowEntryAtCell(int32 Column, int32 Row) const
+{
+	// While a modal window is open only it takes the mouse; otherwise the topmost window under the cell.
+	for (int32 Index = Windows.Num() - 1; Index >= 0; --Index)
+	{
+		if (Windows[Index].Window->GetScreenCellRect().Contains(Column, Row))
+		{
+			return Index;
+		}
+		if (Windows[Index].bModal)
+		{
+			break;
 		}
 	}
 	return INDEX_NONE;

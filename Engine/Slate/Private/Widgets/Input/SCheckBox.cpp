@@ -68,11 +68,14 @@ FVector2D SCheckBox::ComputeDesiredSize() const
 void SCheckBox::OnPaint(const FGeometry& AllottedGeometry, FSlateSurface& Surface) const
 {
 	const FCellRect Cells = AllottedGeometry.GetCellRect();
-	const char32_t Box[] = {U'[', MarkFor(GetCheckedState()), U']'};
-	Surface.DrawText(Cells.Column, Cells.Row, std::u32string_view(Box, BoxColumns));
 	if (HasKeyboardFocus())
 	{
+		// The box and its content, not the free space the layout may give the widget beyond them.
+		const FCellRect Desired = FCellMetrics::ToCellRect(FVector2D(), GetDesiredSize());
+		Surface.SetStyle(FCellRect(Cells.Column, Cells.Row, std::min(Cells.Columns, Desired.Columns), std::min(Cells.Rows, Desired.Rows)), ESlateCellStyle::Focused);
 		Surface.SetCursor(Cells.Column + 1, Cells.Row);
 	}
+	const char32_t Box[] = {U'[', MarkFor(GetCheckedState()), U']'};
+	Surface.DrawText(Cells.Column, Cells.Row, std::u32string_view(Box, BoxColumns));
 	PaintChildren(AllottedGeometry, Surface);
 }

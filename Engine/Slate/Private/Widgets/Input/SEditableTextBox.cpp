@@ -1,6 +1,10 @@
 #include "Widgets/Input/SEditableTextBox.h"
 
+#include "Text/CodePointGapBuffer.h"
 #include "Text/CodePointString.h"
+#include "Text/PastedText.h"
+#include "Text/SingleLineTextLayout.h"
+#include "Text/TextBoundaries.h"
 
 #include <algorithm>
 
@@ -9,9 +13,41 @@ namespace
 	// The cells of the field: the first row of the geometry, the brackets at both ends.
 	constexpr int32 BracketColumns = 2;
 	constexpr char32_t FreeCellCharacter = U'_';
+	/** Fills the cells of a double-width character left out before the right mark. */
+	constexpr char32_t LeftOutCellCharacter = U' ';
+	constexpr char32_t CutBeforeMark = U'<';
+	constexpr char32_t CutAfterMark = U'>';
+	/** The base that combining marks with no character before them are shown on. */
+	constexpr char32_t MarkPlaceholder = U'\u25CC';
+
+	/** The letter keys of the editing chords, which arrive with the Control modifier. */
+	struct FControlLetters
+	{
+		FKey A{TEXT("A")};
+		FKey E{TEXT("E")};
+		FKey K{TEXT("K")};
+		FKey U{TEXT("U")};
+		FKey W{TEXT("W")};
+	};
+
+	const FControlLetters& GetControlLetters()
+	{
+		static const FControlLetters Letters;
+		return Letters;
+	}
+
+	bool IsControlLetter(const FKeyEvent& InKeyEvent, const FKey& Letter)
+	{
+		return InKeyEvent.IsControlDown() && InKeyEvent.GetKey() == Letter;
+	}
 }
 
-SEditableTextBox::SEditableTextBox() = default;
+SEditableTextBox::SEditableTextBox()
+	: EditedText(std::make_unique<FCodePointGapBuffer>())
+{
+}
+
+SEditableTextBox::~SEditableTextBox() = default;
 
 void SEditableTextBox::Construct(const FArguments& InArgs)
 {
@@ -24,60 +60,94 @@ void SEditableTextBox::Construct(const FArguments& InArgs)
 
 FText SEditableTextBox::GetText() const
 {
-	return FText::FromString(CodePointString::ToText(EditedText));
+	return FText::FromString(CodePointString::ToText(EditedText->ToString()));
 }
 
 void SEditableTextBox::SetText(const FText& InText)
 {
-	EditedText = CodePointString::FromText(InText.ToString());
-	CursorIndex = TextLength();
+	EditedText->Assign(CodePointString::FromText(InText.ToString()));
+	CursorIndex = EditedText->Num();
+	FirstShown = 0;
 }
 
 FReply SEditableTextBox::OnKeyDown(const FGeometry& /*MyGeometry*/, const FKeyEvent& InKeyEvent)
 {
-	const FKey& Key = InKeyEvent.GetKey();
-	const bool bReadOnly = IsReadOnly.Get();
-	if (Key == EKeys::Enter)
+	if (InKeyEvent.GetKey() == EKeys::Enter)
 	{
 		Commit(ETextCommit::OnEnter);
+		return FReply::Handled();
 	}
-	else if (Key == EKeys::Left)
+	if (MoveCursorForKey(InKeyEvent) || (!IsReadOnly.Get() && DeleteForKey(InKeyEvent)))
 	{
-		CursorIndex = std::max(0, CursorIndex - 1);
+		return FReply::Handled();
 	}
-	else if (Key == EKeys::Right)
-	{
-		CursorIndex = std::min(TextLength(), CursorIndex + 1);
-	}
-	else if (Key == EKeys::Home)
-	{
-		CursorIndex = 0;
-	}
-	else if (Key == EKeys::End)
-	{
-		CursorIndex = TextLength();
-	}
-	else if (Key == EKeys::BackSpace && !bReadOnly)
+	return FReply::Unhandled();
+}
+
+bool SEditableTextBox::MoveCursorForKey(const FKeyEvent& InKeyEvent)
+{
+	const FKey& Key = InKeyEvent.GetKey();
+	const FControlLetters& Letters = GetControlLetters();
+	const bool bByWord = InKeyEvent.IsControlDown();
+	if (Key == EKeys::Left)
 	{
 		if (CursorIndex > 0)
 		{
-			EditedText.erase(static_cast<SIZE_T>(--CursorIndex), 1);
-			TextChanged();
+			CursorIndex = bByWord ? TextBoundaries::PreviousWordStart(*EditedText, CursorIndex) : TextBoundaries::PreviousCharacter(*EditedText, CursorIndex);
 		}
 	}
-	else if (Key == EKeys::Delete && !bReadOnly)
+	else if (Key == EKeys::Right)
 	{
-		if (CursorIndex < TextLength())
+		if (CursorIndex < EditedText->Num())
 		{
-			EditedText.erase(static_cast<SIZE_T>(CursorIndex), 1);
-			TextChanged();
+			CursorIndex = bByWord ? TextBoundaries::NextWordEnd(*EditedText, CursorIndex) : TextBoundaries::NextCharacter(*EditedText, CursorIndex);
 		}
+	}
+	else if (Key == EKeys::Home || IsControlLetter(InKeyEvent, Letters.A))
+	{
+		CursorIndex = 0;
+	}
+	else if (Key == EKeys::End || IsControlLetter(InKeyEvent, Letters.E))
+	{
+		CursorIndex = EditedText->Num();
 	}
 	else
 	{
-		return FReply::Unhandled();
+		return false;
 	}
-	return FReply::Handled();
+	return true;
+}
+
+bool SEditableTextBox::DeleteForKey(const FKeyEvent& InKeyEvent)
+{
+	const FKey& Key = InKeyEvent.GetKey();
+	const FControlLetters& Letters = GetControlLetters();
+	const int32 Length = EditedText->Num();
+	if (Key == EKeys::BackSpace)
+	{
+		RemoveRange(CursorIndex > 0 ? TextBoundaries::PreviousCharacter(*EditedText, CursorIndex) : 0, CursorIndex);
+	}
+	else if (Key == EKeys::Delete)
+	{
+		RemoveRange(CursorIndex, CursorIndex < Length ? TextBoundaries::NextCharacter(*EditedText, CursorIndex) : Length);
+	}
+	else if (IsControlLetter(InKeyEvent, Letters.U))
+	{
+		RemoveRange(0, CursorIndex);
+	}
+	else if (IsControlLetter(InKeyEvent, Letters.K))
+	{
+		RemoveRange(CursorIndex, Length);
+	}
+	else if (IsControlLetter(InKeyEvent, Letters.W))
+	{
+		RemoveRange(TextBoundaries::PreviousWordStart(*EditedText, CursorIndex), CursorIndex);
+	}
+	else
+	{
+		return false;
+	}
+	return true;
 }
 
 FReply SEditableTextBox::OnKeyChar(const FGeometry& /*MyGeometry*/, const FCharacterEvent& InCharacterEvent)
@@ -87,15 +157,25 @@ FReply SEditableTextBox::OnKeyChar(const FGeometry& /*MyGeometry*/, const FChara
 	{
 		return FReply::Unhandled();
 	}
-	EditedText.insert(static_cast<SIZE_T>(CursorIndex++), 1, Character);
-	TextChanged();
+	InsertAtCursor(std::u32string_view(&Character, 1));
+	return FReply::Handled();
+}
+
+FReply SEditableTextBox::OnPaste(const FGeometry& /*MyGeometry*/, std::u32string_view Text)
+{
+	if (IsReadOnly.Get())
+	{
+		return FReply::Unhandled();
+	}
+	InsertAtCursor(PastedText::ToTypedText(Text));
 	return FReply::Handled();
 }
 
 FReply SEditableTextBox::OnMouseButtonDown(const FGeometry& MyGeometry, const FPointerEvent& MouseEvent)
 {
-	const int32 FirstTextColumn = MyGeometry.GetCellRect().Column + 1;
-	CursorIndex = std::clamp(ScrollOffset + MouseEvent.GetColumn() - FirstTextColumn, 0, TextLength());
+	const FCellRect Cells = MyGeometry.GetCellRect();
+	const FSingleLineTextLayout Layout = LayOutTextArea(Cells);
+	CursorIndex = Layout.GetCursorAtColumn(MouseEvent.GetColumn() - (Cells.Column + 1));
 	return FReply::Handled();
 }
 
@@ -116,49 +196,98 @@ void SEditableTextBox::OnPaint(const FGeometry& AllottedGeometry, FSlateSurface&
 	{
 		return;
 	}
-	const int32 VisibleColumns = std::max(0, Cells.Columns - BracketColumns);
-	UpdateScroll(VisibleColumns);
-
+	const FSingleLineTextLayout Layout = LayOutTextArea(Cells);
 	const int32 Row = Cells.Row;
 	const int32 FirstTextColumn = Cells.Column + 1;
 	Surface.SetCell(Cells.Column, Row, U'[');
-	Surface.Fill(FCellRect(FirstTextColumn, Row, VisibleColumns, 1), FreeCellCharacter);
-	const SIZE_T ShownCount = std::min(static_cast<SIZE_T>(VisibleColumns), EditedText.size() - static_cast<SIZE_T>(ScrollOffset));
-	Surface.DrawText(FirstTextColumn, Row, std::u32string_view(EditedText).substr(static_cast<SIZE_T>(ScrollOffset), ShownCount));
+	Surface.Fill(FCellRect(FirstTextColumn, Row, Layout.Columns, 1), FreeCellCharacter);
+	for (const FShownCharacter& Shown : Layout.Characters)
+	{
+		int32 Column = FirstTextColumn + Shown.Column;
+		if (Shown.bBaseless)
+		{
+			Column = Surface.SetCell(Column, Row, MarkPlaceholder);
+		}
+		for (int32 Index = Shown.Index; Index < Shown.End; ++Index)
+		{
+			Column = Surface.SetCell(Column, Row, (*EditedText)[Index]);
+		}
+	}
+	if (Layout.bCutBefore)
+	{
+		Surface.SetCell(FirstTextColumn, Row, CutBeforeMark);
+	}
+	if (Layout.bCutAfter)
+	{
+		const int32 MarkColumn = FirstTextColumn + Layout.Columns - 1;
+		Surface.Fill(FCellRect(FirstTextColumn + Layout.EndColumn, Row, MarkColumn - (FirstTextColumn + Layout.EndColumn), 1), LeftOutCellCharacter);
+		Surface.SetCell(MarkColumn, Row, CutAfterMark);
+	}
 	Surface.SetCell(Cells.GetRight() - 1, Row, U']');
 
-	if (HasKeyboardFocus() && VisibleColumns > 0)
+	if (HasKeyboardFocus())
 	{
-		Surface.SetCursor(FirstTextColumn + CursorIndex - ScrollOffset, Row);
+		Surface.SetStyle(FCellRect(Cells.Column, Row, Cells.Columns, 1), ESlateCellStyle::Focused);
+		if (Layout.Columns > 0)
+		{
+			Surface.SetCursor(FirstTextColumn + Layout.GetCursorColumn(CursorIndex), Row);
+		}
 	}
+}
+
+FSingleLineTextLayout SEditableTextBox::LayOutTextArea(const FCellRect& Cells) const
+{
+	FSingleLineTextLayout Layout = FSingleLineTextLayout::LayOutAroundCursor(*EditedText, FirstShown, CursorIndex, std::max(0, Cells.Columns - BracketColumns));
+	FirstShown = Layout.FirstShown;
+	return Layout;
+}
+
+void SEditableTextBox::InsertAtCursor(std::u32string_view Characters)
+{
+	if (Characters.empty())
+	{
+		return;
+	}
+	const int32 Count = static_cast<int32>(Characters.size());
+	EditedText->Insert(CursorIndex, Characters);
+	if (CursorIndex < FirstShown)
+	{
+		FirstShown += Count;
+	}
+	CursorIndex += Count;
+	TextChanged();
+}
+
+void SEditableTextBox::RemoveRange(int32 Start, int32 End)
+{
+	if (Start >= End)
+	{
+		return;
+	}
+	EditedText->Remove(Start, End - Start);
+	// The characters shown first stay first, unless they are gone.
+	if (End <= FirstShown)
+	{
+		FirstShown -= End - Start;
+	}
+	else if (Start < FirstShown)
+	{
+		FirstShown = Start;
+	}
+	CursorIndex = Start;
+	TextChanged();
 }
 
 void SEditableTextBox::TextChanged()
 {
-	OnTextChanged.ExecuteIfBound(GetText());
+	// The whole text is built only for a listener: typing must not cost in proportion to its length.
+	if (OnTextChanged.IsBound())
+	{
+		OnTextChanged.Execute(GetText());
+	}
 }
 
 void SEditableTextBox::Commit(ETextCommit::Type CommitType)
 {
 	OnTextCommitted.ExecuteIfBound(GetText(), CommitType);
-}
-
-void SEditableTextBox::UpdateScroll(int32 VisibleColumns) const
-{
-	if (VisibleColumns <= 0)
-	{
-		ScrollOffset = 0;
-		return;
-	}
-	// Never leave free cells at the end while text is hidden at the start
-	// (the cursor after the last character needs one cell of its own).
-	ScrollOffset = std::clamp(ScrollOffset, 0, std::max(0, TextLength() + 1 - VisibleColumns));
-	if (CursorIndex < ScrollOffset)
-	{
-		ScrollOffset = CursorIndex;
-	}
-	else if (CursorIndex >= ScrollOffset + VisibleColumns)
-	{
-		ScrollOffset = CursorIndex - VisibleColumns + 1;
-	}
 }

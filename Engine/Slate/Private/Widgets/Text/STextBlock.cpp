@@ -1,5 +1,6 @@
 #include "Widgets/Text/STextBlock.h"
 
+#include "Text/CharacterWidth.h"
 #include "Text/CodePointString.h"
 
 #include <algorithm>
@@ -36,12 +37,12 @@ FVector2D STextBlock::ComputeDesiredSize() const
 {
 	// An empty text still takes one line's height, so that its row keeps its place.
 	const TArray<std::u32string> Lines = SplitLines(BoundText.Get());
-	SIZE_T Longest = 0;
+	int32 Longest = 0;
 	for (const std::u32string& Line : Lines)
 	{
-		Longest = std::max(Longest, Line.size());
+		Longest = std::max(Longest, CharacterWidth::Measure(Line));
 	}
-	return FCellMetrics::MeasureText(static_cast<int32>(Longest), Lines.Num());
+	return FCellMetrics::MeasureText(Longest, Lines.Num());
 }
 
 void STextBlock::OnPaint(const FGeometry& AllottedGeometry, FSlateSurface& Surface) const

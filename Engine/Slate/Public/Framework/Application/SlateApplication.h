@@ -5,14 +5,21 @@
 // top-level windows in the order they were added (the last is on top and
 // takes input), then the modal windows, each on top of the one before. While
 // a modal window is open only the topmost modal window gets input: keys go
-// to the focused widget inside it, clicks elsewhere are ignored.
+// to the focused widget inside it, clicks and mouse motion elsewhere are
+// ignored.
 //
-// Key events go to the focused widget and, while unhandled, to each of its
-// parents up to its window. Still unhandled, Tab and Shift+Tab move the focus
-// to the next or previous focusable widget of the active window (wrapping),
-// and Escape closes the active window when it is modal. A click focuses the
-// deepest focusable widget under it, then goes to the widget under it and up
-// through its parents until handled.
+// Registered input pre-processors (IInputProcessor) see every key press,
+// typed character, click and paste first, in registration order; the first
+// that returns true consumes the event.
+//
+// Key events and pastes go to the focused widget and, while unhandled, to
+// each of its parents up to its window. Still unhandled, Tab and Shift+Tab
+// move the focus to the next or previous focusable widget of the active
+// window (wrapping), and Escape closes the active window when it is modal. A
+// click focuses the deepest focusable widget under it and raises its
+// top-level window, then goes to the widget under it and up through its
+// parents until handled; mouse motion goes the same way, without focusing or
+// raising anything.
 //
 // The event loop paints, hands the surface to the renderer, then waits for
 // the event source's next event and handles it. When the input ends (or no
@@ -26,8 +33,11 @@
 #include "Rendering/SlateSurface.h"
 #include "Templates/SharedPointer.h"
 
+#include <string_view>
+
 class SWidget;
 class SWindow;
+class IInputProcessor;
 class ISlateEventSource;
 class ISlateRenderer;
 
@@ -93,6 +103,15 @@ public:
 	bool ProcessKeyDownEvent(const FKeyEvent& InKeyEvent);
 	bool ProcessKeyCharEvent(const FCharacterEvent& InCharacterEvent);
 	bool ProcessMouseButtonDownEvent(const FPointerEvent& MouseEvent);
+	/** The mouse moved onto a cell: SWidget::OnMouseMove for the widgets under it. */
+	bool ProcessMouseMoveEvent(const FPointerEvent& MouseEvent);
+	/** Text pasted in one piece: SWidget::OnPaste for the focused widget and its parents. */
+	bool ProcessPasteEvent(std::u32string_view Text);
+
+	/** Adds a pre-processor after those already registered; false for a null or already registered one. */
+	bool RegisterInputPreProcessor(TSharedPtr<IInputProcessor> InputProcessor);
+	/** Removes a registered pre-processor; it sees no further events, not even the rest of the current one. */
+	void UnregisterInputPreProcessor(TSharedPtr<IInputProcessor> InputProcessor);
 
 	// Keyboard focus.
 	TSharedPtr<SWidget> GetKeyboardFocusedWidget() const { return FocusedWidget.Pin(); }
@@ -113,6 +132,8 @@ private:
 	FSlateApplication();
 
 	int32 FindWindowEntry(const SWindow& Window) const;
+	/** The window entry that takes mouse input at a cell: the topmost under it, never one below a modal window. */
+	int32 FindWindowEntryAtCell(int32 Column, int32 Row) const;
 	/** Places every window on the screen, in paint order. */
 	void ArrangeWindows();
 	FCellRect ComputeWindowRect(const FWindowEntry& Entry) const;
@@ -125,6 +146,7 @@ private:
 	bool MoveFocus(bool bBackwards);
 
 	TArray<FWindowEntry> Windows;
+	TArray<TSharedPtr<IInputProcessor>> InputPreProcessors;
 	TWeakPtr<SWidget> FocusedWidget;
 	TSharedPtr<ISlateRenderer> Renderer;
 	TSharedPtr<ISlateEventSource> EventSource;

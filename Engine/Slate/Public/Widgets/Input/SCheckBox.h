@@ -2,6 +2,8 @@
 // (unchecked) or "[-]" (undetermined), with optional content one cell to its
 // right. Space (while it has the keyboard focus) or a click anywhere on it
 // toggles it: checked becomes unchecked, anything else becomes checked.
+// While it has the keyboard focus the box and its content are painted in the
+// Focused style.
 //
 // Its state comes from the IsChecked attribute. When that is bound to a
 // getter, the box asks the getter each time and leaves keeping the state to

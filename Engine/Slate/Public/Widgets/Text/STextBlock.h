@@ -1,7 +1,8 @@
 // STextBlock: shows a text. Each line ('\n' separates lines) is drawn from
-// the widget's left edge, one code point per cell; what does not fit is cut
-// off. It asks for 8 units per character of its longest line and 16 units
-// per line.
+// the widget's left edge in the terminal columns its characters take (two
+// for a double-width character, none for a combining mark); what does not
+// fit is cut off. It asks for 8 units per column of its longest line and 16
+// units per line.
 #pragma once
 
 #include "Widgets/DeclarativeSyntaxSupport.h"
