@@ -3,23 +3,26 @@
 // field name it belongs to; the first error is recorded with its line and
 // character position and ends the reading.
 //
-// StringJsonReader reads from its own copy of a string.
+// StringJsonReader reads from its own copy of a string. A derived reader
+// owns the stream of its text and hands it to the base at construction; a
+// reader is made for one text and used on one thread.
 #pragma once
 
 #include "Containers/UnrealString.h"
 #include "Serialization/JsonTypes.h"
 #include "Templates/SharedPointer.h"
 
-#include <string>
+#include <memory>
 
 class FBufferReader;
+class FJsonLexer;
 
 class JsonReader
 {
 public:
 	JsonReader(const JsonReader&) = delete;
 	JsonReader& operator=(const JsonReader&) = delete;
-	virtual ~JsonReader() = default;
+	virtual ~JsonReader();
 
 	/**
 	 * Reads the next event into OutEvent. True when an event was delivered,
@@ -38,53 +41,33 @@ public:
 	const FString& ErrorText() const { return RecordedError; }
 
 protected:
-	JsonReader() = default;
-
-	/** The text, two bytes per code unit; absent for an empty text. */
-	FBufferReader* Stream = nullptr;
+	/**
+	 * A reader of Stream's text, two bytes per code unit. The derived reader
+	 * owns the stream and keeps it alive as long as this base; null when
+	 * there is no text, which the first Advance reports.
+	 */
+	explicit JsonReader(const FBufferReader* Stream);
 
 private:
 	bool StartRoot();
 	bool StepInArray();
 	bool StepInObject();
 
-	/** Scans the next token into CurrentToken. */
+	/** Takes the next token from the lexer as CurrentToken. */
 	bool ScanToken();
-	bool ScanNumber(TCHAR First);
-	bool ScanString();
-	bool ScanWord(TCHAR First);
-	void SkipWhitespace();
+	/** Opens or closes a scope for an event just delivered. */
+	void FollowScopes(EJsonEvent Event);
 
 	/** Records Message with the position, unless an error is already recorded. Returns false, for failing steps. */
 	bool RecordError(const TCHAR* Message);
 
-	bool AtEnd();
-	TCHAR ReadUnit();
-	/** Steps back over the unit just read, which is then not counted. */
-	void PushBack();
-	/** Counts a unit read outside a string: a line feed starts a new line. */
-	void CountUnit(TCHAR Unit);
-	/** How many whole units are left to read, and the one Offset units past the position, without reading them. */
-	int64 UnitsLeft() const;
-	TCHAR PeekUnit(int64 Offset) const;
-	/** Reads Count units that were peeked at, counting them as Count characters. */
-	void TakeUnits(int64 Count);
-	/** Appends the units up to the next quotation mark, backslash or NUL to ScannedText; they need no decoding. */
-	void ScanPlainRun();
-
+	/** The tokens of the text; over no text when there is no stream. */
+	const std::unique_ptr<FJsonLexer> Lexer;
+	const bool bHasStream;
 	FJsonScopeStack OpenScopes;
 	EJsonToken CurrentToken = EJsonToken::None;
 	FString Identifier;
 	FString RecordedError;
-	FString TokenText;
-	/** The string being scanned; it becomes TokenText once complete. */
-	FString ScannedText;
-	/** The number being scanned, in ASCII. */
-	std::string NumberText;
-	double TokenNumber = 0.0;
-	uint32 Line = 1;
-	uint32 Ch = 0;
-	bool TokenBool = false;
 	bool RootDone = false;
 };
 
@@ -98,8 +81,10 @@ public:
 	~StringJsonReader() override;
 
 private:
-	explicit StringJsonReader(FString&& InText);
+	/** The reader's own copy of the text and the stream over it, made before the reader that reads it. */
+	class FSource;
 
-	FString Content;
-	TSharedPtr<FBufferReader> Reader;
+	explicit StringJsonReader(std::unique_ptr<FSource> InSource);
+
+	const std::unique_ptr<FSource> Source;
 };

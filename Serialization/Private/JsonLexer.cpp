@@ -1,0 +1,354 @@
+#include "JsonLexer.h"
+
+#include "JsonNumberText.h"
+#include "JsonUnitWords.h"
+#include "Serialization/BufferReader.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+#include <utility>
+
+namespace
+{
+	constexpr int64 UnitBytes = static_cast<int64>(sizeof(TCHAR));
+
+	/** The unit at Bytes, which need not be aligned for code units. */
+	TCHAR LoadUnit(const uint8* Bytes)
+	{
+		TCHAR Unit;
+		std::memcpy(&Unit, Bytes, sizeof(Unit));
+		return Unit;
+	}
+
+	bool IsWhitespace(TCHAR Unit)
+	{
+		return Unit == u' ' || Unit == u'\t' || Unit == u'\r' || Unit == u'\n';
+	}
+
+	bool IsAsciiLetter(TCHAR Unit)
+	{
+		return (Unit >= u'A' && Unit <= u'Z') || (Unit >= u'a' && Unit <= u'z');
+	}
+
+	/** Lower case for ASCII letters; the same as towlower for the letters of true, false and null in every locale. */
+	TCHAR ToLowerAscii(TCHAR Unit)
+	{
+		return Unit >= u'A' && Unit <= u'Z' ? static_cast<TCHAR>(Unit + (u'a' - u'A')) : Unit;
+	}
+
+	int32 HexDigitValue(TCHAR Unit)
+	{
+		if (Unit >= u'0' && Unit <= u'9')
+		{
+			return Unit - u'0';
+		}
+		if (Unit >= u'a' && Unit <= u'f')
+		{
+			return Unit - u'a' + 10;
+		}
+		if (Unit >= u'A' && Unit <= u'F')
+		{
+			return Unit - u'A' + 10;
+		}
+		return -1;
+	}
+
+	/**
+	 * The number grammar as a state machine. Columns: "-", "+", "0", "1" to
+	 * "9", ".", "e" or "E"; -1 where the grammar has no transition. States
+	 * 2, 3, 6 and 8 accept.
+	 */
+	constexpr int8 NumberTransitions[9][6] = {
+		{1, -1, 2, 3, -1, -1},   // 0 start
+		{-1, -1, 2, 3, -1, -1},  // 1 after minus
+		{-1, -1, -1, -1, 4, 5},  // 2 after a leading zero
+		{-1, -1, 3, 3, 4, 5},    // 3 in integer digits
+		{-1, -1, 6, 6, -1, -1},  // 4 after the point
+		{7, 7, 8, 8, -1, -1},    // 5 after the exponent mark
+		{-1, -1, 6, 6, -1, 5},   // 6 in fraction digits
+		{-1, -1, 8, 8, -1, -1},  // 7 after the exponent sign
+		{-1, -1, 8, 8, -1, -1},  // 8 in exponent digits
+	};
+
+	/** The column of Unit in NumberTransitions, or -1 for a unit that is no part of any number. */
+	int32 NumberColumn(TCHAR Unit)
+	{
+		switch (Unit)
+		{
+		case u'-': return 0;
+		case u'+': return 1;
+		case u'0': return 2;
+		case u'.': return 4;
+		case u'e':
+		case u'E': return 5;
+		default: return Unit >= u'1' && Unit <= u'9' ? 3 : -1;
+		}
+	}
+
+	bool IsAcceptingNumberState(int32 State)
+	{
+		return State == 2 || State == 3 || State == 6 || State == 8;
+	}
+}
+
+FJsonLexer::FJsonLexer(const FBufferReader& Stream)
+	: Cursor(Stream.GetRemainingData())
+	, End(Cursor + Stream.GetRemainingSize() / UnitBytes * UnitBytes)
+	, LineStart(Cursor)
+{
+}
+
+inline TCHAR FJsonLexer::Peek() const
+{
+	return LoadUnit(Cursor);
+}
+
+inline TCHAR FJsonLexer::Take()
+{
+	const TCHAR Unit = LoadUnit(Cursor);
+	Cursor += UnitBytes;
+	return Unit;
+}
+
+bool FJsonLexer::Fail(const TCHAR* Message)
+{
+	Error = Message;
+	return false;
+}
+
+void FJsonLexer::SkipWhitespace()
+{
+	// The one place where lines are counted: a line feed between tokens.
+	while (!AtEnd() && IsWhitespace(Peek()))
+	{
+		if (Take() == u'\n')
+		{
+			++Line;
+			LineStart = Cursor;
+		}
+	}
+}
+
+bool FJsonLexer::Next()
+{
+	SkipWhitespace();
+	if (AtEnd())
+	{
+		return Fail(TEXT("Invalid Json Token."));
+	}
+	const FJsonTextPosition Start = Position();
+	const TCHAR Unit = Take();
+	EJsonToken Kind = EJsonToken::None;
+	switch (Unit)
+	{
+	case u'"':
+		if (!ScanString())
+		{
+			return false;
+		}
+		Kind = EJsonToken::String;
+		break;
+	case u',': Kind = EJsonToken::Comma; break;
+	case u':': Kind = EJsonToken::Colon; break;
+	case u'{': Kind = EJsonToken::OpenBrace; break;
+	case u'}': Kind = EJsonToken::CloseBrace; break;
+	case u'[': Kind = EJsonToken::OpenBracket; break;
+	case u']': Kind = EJsonToken::CloseBracket; break;
+	case u't':
+	case u'T':
+	case u'f':
+	case u'F':
+	case u'n':
+	case u'N':
+		if (!ScanWord(Unit, Kind))
+		{
+			return false;
+		}
+		break;
+	default:
+		// Any unit of the number grammar starts a number; every other one,
+		// NUL included, starts no token.
+		if (NumberColumn(Unit) < 0)
+		{
+			return Fail(TEXT("Invalid Json Token."));
+		}
+		if (!ScanNumber(Unit))
+		{
+			return false;
+		}
+		Kind = EJsonToken::Number;
+		break;
+	}
+	Current.Kind = Kind;
+	Current.Start = Start;
+	return true;
+}
+
+bool FJsonLexer::ScanWord(TCHAR First, EJsonToken& OutKind)
+{
+	// Only words of four or five letters can match, so longer ones are
+	// consumed but not kept.
+	constexpr int32 Kept = 5;
+	TCHAR Word[Kept] = {ToLowerAscii(First)};
+	int32 Length = 1;
+	while (!AtEnd() && IsAsciiLetter(Peek()))
+	{
+		const TCHAR Unit = Take();
+		if (Length < Kept)
+		{
+			Word[Length] = ToLowerAscii(Unit);
+		}
+		Length = Length <= Kept ? Length + 1 : Length;
+	}
+
+	const std::u16string_view Lowered(Word, static_cast<SIZE_T>(Length <= Kept ? Length : 0));
+	if (Lowered == u"false")
+	{
+		OutKind = EJsonToken::False;
+		return true;
+	}
+	if (Lowered == u"true")
+	{
+		OutKind = EJsonToken::True;
+		return true;
+	}
+	if (Lowered == u"null")
+	{
+		OutKind = EJsonToken::Null;
+		return true;
+	}
+	return Fail(TEXT("Invalid Json Token. Check that your member names have quotes around them!"));
+}
+
+bool FJsonLexer::ScanNumber(TCHAR First)
+{
+	NumberText.clear();
+	int32 State = 0;
+	TCHAR Unit = First;
+	int32 Column = NumberColumn(First);
+	for (bool bFirst = true;; bFirst = false)
+	{
+		// The end is tested before each unit, the first included: the text
+		// must go on after a number's last unit.
+		if (AtEnd())
+		{
+			return Fail(TEXT("Number Token Abruptly Ended."));
+		}
+		if (!bFirst)
+		{
+			Column = NumberColumn(Peek());
+			if (Column < 0)
+			{
+				break;
+			}
+			Unit = Take();
+		}
+		State = NumberTransitions[State][Column];
+		if (State < 0)
+		{
+			return Fail(TEXT("Poorly formed Json Number Token."));
+		}
+		NumberText.push_back(static_cast<char>(Unit));
+	}
+	if (!IsAcceptingNumberState(State))
+	{
+		return Fail(TEXT("Poorly formed Json Number Token."));
+	}
+	Current.Number = JsonNumberText::ToDouble(NumberText);
+	return true;
+}
+
+void FJsonLexer::TakePlainRun()
+{
+	const uint8* RunEnd = Cursor;
+	while (End - RunEnd >= JsonUnitWords::UnitsPerWord * UnitBytes && !JsonUnitWords::AnyEndsPlainRun(JsonUnitWords::Load(RunEnd)))
+	{
+		RunEnd += JsonUnitWords::UnitsPerWord * UnitBytes;
+	}
+	while (RunEnd != End)
+	{
+		const TCHAR Unit = LoadUnit(RunEnd);
+		if (Unit == u'"' || Unit == u'\\' || Unit == 0)
+		{
+			break;
+		}
+		RunEnd += UnitBytes;
+	}
+	// Copied through a small buffer, since the bytes need not be aligned for code units.
+	constexpr int64 ChunkUnits = 256;
+	TCHAR Chunk[ChunkUnits];
+	while (Cursor != RunEnd)
+	{
+		const int64 Count = std::min(ChunkUnits, (RunEnd - Cursor) / UnitBytes);
+		std::memcpy(Chunk, Cursor, static_cast<SIZE_T>(Count * UnitBytes));
+		Scanned.AppendChars(Chunk, static_cast<int32>(Count));
+		Cursor += Count * UnitBytes;
+	}
+}
+
+bool FJsonLexer::ScanString()
+{
+	Scanned.Empty();
+	for (;;)
+	{
+		TakePlainRun();
+		if (AtEnd())
+		{
+			return Fail(TEXT("String Token Abruptly Ended."));
+		}
+		const TCHAR Unit = Take();
+		if (Unit == u'"')
+		{
+			std::swap(Current.Text, Scanned);
+			return true;
+		}
+		if (Unit != u'\\')
+		{
+			// A NUL unit, the only other one that ends a plain run, is
+			// dropped: engine text ends at its first NUL.
+			continue;
+		}
+
+		if (AtEnd())
+		{
+			return Fail(TEXT("String Token Abruptly Ended."));
+		}
+		const TCHAR Escape = Take();
+		switch (Escape)
+		{
+		case u'"':
+		case u'\\':
+		case u'/': Scanned.AppendChar(Escape); break;
+		case u'b': Scanned.AppendChar(u'\b'); break;
+		case u'f': Scanned.AppendChar(u'\f'); break;
+		case u'n': Scanned.AppendChar(u'\n'); break;
+		case u'r': Scanned.AppendChar(u'\r'); break;
+		case u't': Scanned.AppendChar(u'\t'); break;
+		case u'u':
+		{
+			uint32 Value = 0;
+			for (int32 Digit = 0; Digit < 4; ++Digit)
+			{
+				if (AtEnd())
+				{
+					return Fail(TEXT("String Token Abruptly Ended."));
+				}
+				const int32 HexValue = HexDigitValue(Take());
+				if (HexValue < 0)
+				{
+					return Fail(TEXT("Invalid Hexadecimal digit parsed."));
+				}
+				Value = Value * 16 + static_cast<uint32>(HexValue);
+			}
+			if (Value != 0)
+			{
+				Scanned.AppendChar(static_cast<TCHAR>(Value));
+			}
+			break;
+		}
+		default:
+			return Fail(TEXT("Bad Json escaped char."));
+		}
+	}
+}
