@@ -1,5 +1,7 @@
 #include "Serialization/JsonSerializer.h"
 
+#include "HAL/PlatformPrefetch.h"
+
 namespace
 {
 	/**
@@ -21,7 +23,7 @@ namespace
 	 */
 	void PrefetchValue(const FJsonValue* Value)
 	{
-		__builtin_prefetch(Value);
+		PLATFORM_PREFETCH(Value);
 	}
 }
 

@@ -1,6 +1,6 @@
 #include "JsonTextSink.h"
 
-#include "Serialization/MemoryWriter.h"
+#include "Serialization/MemorySinkRules.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -26,10 +26,7 @@ void FJsonTextSink::Serialize(void* Data, int64 Num)
 	}
 	check(Num % static_cast<int64>(sizeof(TCHAR)) == 0);
 	const int64 Added = Num / static_cast<int64>(sizeof(TCHAR));
-	if ((NumUnits + Added) * static_cast<int64>(sizeof(TCHAR)) > FMemoryWriter::MaxSize)
-	{
-		FMemoryWriter::FailBeyondMaxSize(GetArchiveName());
-	}
+	MemorySinkRules::CheckGrowth((NumUnits + Added) * static_cast<int64>(sizeof(TCHAR)), [this] { return GetArchiveName(); });
 	if (NumUnits + Added > CapacityUnits)
 	{
 		const int64 NewCapacity = std::max(NumUnits + Added, CapacityUnits * 2);
@@ -47,24 +44,13 @@ void FJsonTextSink::Serialize(void* Data, int64 Num)
 
 FString FJsonTextSink::GetArchiveName() const
 {
-	// It stands in for the memory writer, and its messages name that.
-	return FString(TEXT("FMemoryWriter"));
+	return MemorySinkRules::DefaultArchiveName();
 }
 
 FString FJsonTextSink::ToText() const
 {
-	const TCHAR* const Begin = Units;
-	const TCHAR* const End = Begin + NumUnits;
-	const TCHAR* const FirstNul = std::find(Begin, End, u'\0');
 	std::u16string Text;
 	Text.reserve(static_cast<SIZE_T>(NumUnits));
-	Text.append(Begin, static_cast<SIZE_T>(FirstNul - Begin));
-	for (const TCHAR* Unit = FirstNul; Unit < End; ++Unit)
-	{
-		if (*Unit != u'\0')
-		{
-			Text.push_back(*Unit);
-		}
-	}
+	MemorySinkRules::ForEachRunWithoutNul(Units, static_cast<SIZE_T>(NumUnits), [&Text](const TCHAR* Run, SIZE_T Count) { Text.append(Run, Count); });
 	return FString(std::move(Text));
 }

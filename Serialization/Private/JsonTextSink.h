@@ -1,9 +1,9 @@
 // FJsonTextSink: the in-memory stream that collects a StringJsonWriter's
 // text. The code units live in one block that grows through realloc, which
 // can extend a large block in place instead of copying it, so a document of
-// many megabytes is not copied while it is written. It holds what a memory
-// writer holds, at most FMemoryWriter::MaxSize bytes, and stops the program
-// with the memory writer's message beyond that.
+// many megabytes is not copied while it is written. It follows the rules of
+// every in-memory sink (MemorySinkRules.h): its size limit, its name in
+// messages, and text delivered without NUL units.
 #pragma once
 
 #include "Containers/UnrealString.h"

@@ -7,17 +7,14 @@
 #include <cmath>
 #include <cstring>
 
-JsonWriter::JsonWriter(FArchive* InStream, int32 InitialIndent)
-	: Stream(InStream), IndentCount(InitialIndent)
+JsonWriter::JsonWriter(FArchive& InStream, int32 InitialIndent)
+	: IndentCount(InitialIndent), Stream(InStream)
 {
 }
 
 JsonWriter::~JsonWriter()
 {
-	if (Stream != nullptr)
-	{
-		FlushPending();
-	}
+	FlushPending();
 }
 
 bool JsonWriter::Finish()
@@ -355,7 +352,7 @@ void JsonWriter::FlushPending()
 {
 	if (PendingUnits > 0)
 	{
-		Stream->Serialize(Pending.get(), static_cast<int64>(PendingUnits * sizeof(TCHAR)));
+		Stream.Serialize(Pending.get(), static_cast<int64>(PendingUnits * sizeof(TCHAR)));
 		PendingUnits = 0;
 	}
 }

@@ -2,6 +2,13 @@
 
 #include "JsonTextSink.h"
 
+JsonWriterInternals::FTextSinkOwner::FTextSinkOwner()
+	: Sink(std::make_unique<FJsonTextSink>())
+{
+}
+
+JsonWriterInternals::FTextSinkOwner::~FTextSinkOwner() = default;
+
 TSharedRef<StringJsonWriter> StringJsonWriter::Create(FString* Target, int32 InitialIndent)
 {
 	check(Target != nullptr);
@@ -9,17 +16,21 @@ TSharedRef<StringJsonWriter> StringJsonWriter::Create(FString* Target, int32 Ini
 }
 
 StringJsonWriter::StringJsonWriter(FString* InTarget, int32 InitialIndent)
-	: JsonWriter(nullptr, InitialIndent), Sink(std::make_unique<FJsonTextSink>()), Target(InTarget)
+	: JsonWriter(*Sink, InitialIndent), Target(InTarget)
 {
-	Stream = Sink.get();
 }
 
 StringJsonWriter::~StringJsonWriter()
 {
-	check(this->Stream->Close());
-	Sink.reset();
-	// Nothing is left for the base writer to hand over.
-	Stream = nullptr;
+	// All the text reaches the sink before it closes. The close happens
+	// outside the assertion, which has no side effects; a failure names the
+	// stream's close all the same.
+	FlushPending();
+	const bool bClosed = Sink->Close();
+	if (!bClosed) [[unlikely]]
+	{
+		FDebug::AssertFailed("this->Stream->Close()", __FILE__, __LINE__);
+	}
 }
 
 bool StringJsonWriter::Finish()

@@ -44,19 +44,21 @@ TEST(HmdJsonTextOutput, Utf8KeepsSurrogatePairsWhereverThePiecesEnd)
 	}
 }
 
-TEST(HmdJsonTextOutput, SavedFormIsUtf16WhicheverPieceTheFirstWideCharacterComesIn)
+TEST(HmdJsonTextOutput, SavedFormWritesTheStatedFormWithoutNulUnits)
 {
-	struct FCase { const char* Name; std::vector<std::u16string> Pieces; std::string Bytes; bool bUtf16; };
+	struct FCase { const char* Name; ETextFileForm Form; std::vector<std::u16string> Pieces; std::string Bytes; };
 	const FCase Cases[] = {
-		{"ASCII in pieces", {u"ab", u"c"}, "abc", false},
-		{"wide in the last piece", {u"ab", u"\x00E9"}, std::string("\xFF\xFE" "a\0b\0\xE9\0", 8), true},
-		{"NUL units dropped", {std::u16string(u"a\0b", 3)}, "ab", false},
+		{"ASCII in pieces", ETextFileForm::Ascii, {u"ab", u"c"}, "abc"},
+		{"wide in the last piece", ETextFileForm::Utf16, {u"ab", u"\x00E9"}, std::string("\xFF\xFE" "a\0b\0\xE9\0", 8)},
+		{"NUL units dropped", ETextFileForm::Ascii, {std::u16string(u"a\0b", 3)}, "ab"},
+		{"NUL units dropped from UTF-16", ETextFileForm::Utf16, {std::u16string(u"\0\x00E9\0", 3)}, std::string("\xFF\xFE\xE9\0", 4)},
+		{"an empty text in UTF-16 is its mark", ETextFileForm::Utf16, {}, "\xFF\xFE"},
 	};
 	for (const FCase& Case : Cases)
 	{
 		FMemorySink Sink;
-		FSavedFormOutput Output(Sink);
+		FSavedFormOutput Output(Sink, Case.Form);
 		EXPECT_EQ(Feed(Output, Sink, Case.Pieces), Case.Bytes) << Case.Name;
-		EXPECT_EQ(Output.IsUtf16(), Case.bUtf16) << Case.Name;
+		EXPECT_EQ(Output.IsUtf16(), Case.Form == ETextFileForm::Utf16) << Case.Name;
 	}
 }

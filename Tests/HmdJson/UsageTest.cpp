@@ -33,7 +33,7 @@ TEST(HmdJsonUsage, HelpCoversEveryCommandOptionAndExitStatus)
 		EXPECT_EQ(Help.Err, "") << Arguments;
 		for (const char* Topic : {"hmd-json format INPUT", "FF FE", "EF BB BF", "The JSON root is not an object.", "Exit status of format",
 				 "hmd-json check INPUT", "Exit status of check", "--output FILE", "--utf8", "--version", "standard input", "pipe",
-				 "the file is empty", "Null Stream Line: 1 Ch: 0", "memory", "not set"})
+				 "the file is empty", "Null Stream Line: 1 Ch: 0", "memory", "not set", "could not write to standard output"})
 		{
 			EXPECT_NE(Help.Out.find(Topic), std::string::npos) << Topic;
 		}
@@ -75,6 +75,24 @@ TEST(HmdJsonUsage, ReportsAStandardOutputThatRefusesWrites)
 		EXPECT_EQ(RunCommandLine(ProgramPath() + " " + Arguments + " >/dev/full 2>" + ErrPath), 2) << Arguments;
 		EXPECT_EQ(ReadFileBytes(ErrPath), "hmd-json: could not write to standard output\n") << Arguments;
 	}
+}
+
+TEST(HmdJsonUsage, ReportsAPipeWhoseReaderHasGone)
+{
+	// Far more text than a pipe holds, so a write is bound to find the reader gone.
+	std::string Big = "{\"a\":[0";
+	for (int Index = 0; Index < 100000; ++Index)
+	{
+		Big += ",1";
+	}
+	Big += "]}";
+	const std::string InputPath = FileStem() + ".json";
+	WriteFileBytes(InputPath, Big);
+	const std::string ErrPath = FileStem() + ".err";
+	const std::string StatusPath = FileStem() + ".status";
+	RunCommandLine("{ " + ProgramPath() + " format " + InputPath + " 2>" + ErrPath + "; echo $? >" + StatusPath + "; } | true");
+	EXPECT_EQ(ReadFileBytes(StatusPath), "2\n");
+	EXPECT_EQ(ReadFileBytes(ErrPath), "hmd-json: could not write to standard output\n");
 }
 
 TEST(HmdJsonUsage, RefusesANameThatIsNotUtf8)

@@ -252,6 +252,20 @@ TEST(JsonWriter, WriteObjectWithoutFinishLeavesTheTargetAlone)
 	EXPECT_EQ(Text, FString(TEXT("kept")));
 }
 
+TEST(JsonWriter, HandsItsLastTextToTheCallersStreamWhenDestroyed)
+{
+	// Without Finish, the text still pending reaches the stream as the writer goes.
+	FCountingArchive Sink;
+	{
+		JsonWriter Writer(Sink, 0);
+		Writer.OpenObject();
+		Writer.PutField(TEXT("a"), true);
+		EXPECT_EQ(Sink.Count, 0);
+	}
+	// "{", CR LF, tab, "\"a\": true".
+	EXPECT_EQ(Sink.Count, 13 * 2);
+}
+
 TEST(JsonWriter, WritesTenThousandLevelsOfNesting)
 {
 	constexpr int64 Depth = 10000;
@@ -266,7 +280,7 @@ TEST(JsonWriter, WritesTenThousandLevelsOfNesting)
 	// The text grows with the square of the depth, so only its length is kept:
 	// "{", the field line, one line per inner opening and closing, "}".
 	FCountingArchive Sink;
-	EXPECT_TRUE(JsonSerializer::WriteObject(Object, MakeShared<JsonWriter>(&Sink, 0)));
+	EXPECT_TRUE(JsonSerializer::WriteObject(Object, MakeShared<JsonWriter>(Sink, 0)));
 	const int64 Characters = 13 + 6 * (Depth - 1) + Depth * Depth;
 	EXPECT_EQ(Sink.Count, Characters * 2);
 }

@@ -19,11 +19,6 @@ FString FCommandInput::Name() const
 	return bStandardInput ? FString(TEXT("<stdin>")) : Path;
 }
 
-int64 FCommandInput::KnownSize() const
-{
-	return bStandardInput ? -1 : IFileManager::Get().FileSize(*Path);
-}
-
 bool FCommandInput::Read(TArray<uint8>& OutBytes, FString& OutError) const
 {
 	if (bStandardInput)

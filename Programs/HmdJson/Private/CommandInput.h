@@ -13,9 +13,6 @@ public:
 	/** The name messages give the input: the path as given, or "<stdin>". */
 	FString Name() const;
 
-	/** The size of a regular file at the path, known before reading; -1 for anything else. */
-	int64 KnownSize() const;
-
 	/**
 	 * Reads the whole input: a regular file, a pipe to its end, or standard
 	 * input to its end. A folder, a device or a missing file is refused.

@@ -5,7 +5,7 @@
 #include "ExitCodes.h"
 #include "HAL/FileManager.h"
 #include "Misc/TextFileEncoding.h"
-#include "ProcessMemory.h"
+#include "SavedForm.h"
 #include "SavedFormOutput.h"
 #include "Serialization/JsonReader.h"
 #include "Serialization/JsonSerializer.h"
@@ -30,12 +30,17 @@ namespace
 		*Kept = std::move(Object);
 	}
 
-	/** Reads and parses the input; on failure reports why and gives the exit status. */
-	int ReadObject(const FCommandInput& Input, TSharedPtr<FJsonObject>& OutObject)
+	/** A document read, with what its input tells of the saved form. */
+	struct FReadDocument
 	{
-		// Only a regular file tells its size before it is read.
-		const int64 KnownSize = Input.KnownSize();
-		ProcessMemory::PrepareForDocument(KnownSize);
+		TSharedPtr<FJsonObject> Object;
+		/** The input could only give ASCII text, so the saved form is known to be one byte per character. */
+		bool bPlainAsciiInput = false;
+	};
+
+	/** Reads and parses the input; on failure reports why and gives the exit status. */
+	int ReadObject(const FCommandInput& Input, FReadDocument& OutDocument)
+	{
 		TArray<uint8> Bytes;
 		FString Error;
 		if (!Input.Read(Bytes, Error))
@@ -43,15 +48,12 @@ namespace
 			ErrorLine::Print(TEXT("hmd-json: ") + Error);
 			return HmdJsonExit::UsageOrIo;
 		}
-		if (KnownSize < 0)
-		{
-			ProcessMemory::PrepareForDocument(Bytes.Num());
-		}
 
+		OutDocument.bPlainAsciiInput = SavedForm::IsPlainAscii(Bytes.GetData(), static_cast<SIZE_T>(Bytes.Num()));
 		FString Text = FTextFileEncoding::Decode(Bytes.GetData(), Bytes.Num());
 		Bytes = TArray<uint8>();
 		const TSharedRef<StringJsonReader> Reader = StringJsonReader::Create(std::move(Text));
-		if (!JsonSerializer::ReadObject(Reader, OutObject))
+		if (!JsonSerializer::ReadObject(Reader, OutDocument.Object))
 		{
 			// Without a reader error, the document was whole but its root an array.
 			ErrorLine::Print(Reader->ErrorText().IsEmpty() ? FString(TEXT("The JSON root is not an object.")) : Reader->ErrorText());
@@ -60,29 +62,31 @@ namespace
 		return HmdJsonExit::Success;
 	}
 
-	std::unique_ptr<FTextOutput> MakeOutput(const FFormatOptions& Options, IByteSink& Sink)
+	std::unique_ptr<FTextOutput> MakeOutput(const FFormatOptions& Options, const FReadDocument& Document, IByteBlockSink& Sink)
 	{
 		if (Options.bUtf8)
 		{
 			return std::make_unique<FUtf8Output>(Sink);
 		}
-		return std::make_unique<FSavedFormOutput>(Sink);
+		// Known before any text is written, so the text streams however long it is.
+		const ETextFileForm Form = Document.bPlainAsciiInput ? ETextFileForm::Ascii : SavedForm::OfTree(*Document.Object);
+		return std::make_unique<FSavedFormOutput>(Sink, Form);
 	}
 
 	/** Writes the object's text through Output and finishes it; false when the output's sink refused any of it. */
-	bool WriteText(TSharedPtr<FJsonObject>&& Object, FTextOutput& Output)
+	bool WriteText(FReadDocument&& Document, FTextOutput& Output)
 	{
-		JsonSerializer::WriteObject(Object.ToSharedRef(), MakeShared<JsonWriter>(&Output, 0));
-		KeepUntilExit(std::move(Object));
+		JsonSerializer::WriteObject(Document.Object.ToSharedRef(), MakeShared<JsonWriter>(Output, 0));
+		KeepUntilExit(std::move(Document.Object));
 		return Output.Finish();
 	}
 
-	/** The text goes out as the writer hands it over, in blocks. */
-	int WriteToStandardOutput(TSharedPtr<FJsonObject>&& Object, const FFormatOptions& Options)
+	/** The text goes out as the writer hands it over, in blocks; memory is bounded by the tree, not the text. */
+	int WriteToStandardOutput(FReadDocument&& Document, const FFormatOptions& Options)
 	{
 		FStandardOutputSink Sink;
-		const std::unique_ptr<FTextOutput> Output = MakeOutput(Options, Sink);
-		if (!WriteText(std::move(Object), *Output))
+		const std::unique_ptr<FTextOutput> Output = MakeOutput(Options, Document, Sink);
+		if (!WriteText(std::move(Document), *Output))
 		{
 			ErrorLine::PrintStandardOutputFailure();
 			return HmdJsonExit::UsageOrIo;
@@ -97,11 +101,12 @@ namespace
 	}
 
 	/** The whole text is made in memory, then replaces the file in one step, as the module saves. */
-	int WriteToFile(TSharedPtr<FJsonObject>&& Object, const FFormatOptions& Options)
+	int WriteToFile(FReadDocument&& Document, const FFormatOptions& Options)
 	{
 		// Memory takes every byte, or throws when it cannot.
 		FMemorySink Sink;
-		WriteText(std::move(Object), *MakeOutput(Options, Sink));
+		const std::unique_ptr<FTextOutput> Output = MakeOutput(Options, Document, Sink);
+		WriteText(std::move(Document), *Output);
 		const std::vector<uint8>& Bytes = Sink.GetBytes();
 		FString Error;
 		if (!IFileManager::Get().WriteFileAtomically(
@@ -116,12 +121,12 @@ namespace
 	/** Reads, parses and writes out the input; gives the exit status. */
 	int Format(const FCommandInput& Input, const FFormatOptions& Options)
 	{
-		TSharedPtr<FJsonObject> Object;
-		if (const int Status = ReadObject(Input, Object); Status != HmdJsonExit::Success)
+		FReadDocument Document;
+		if (const int Status = ReadObject(Input, Document); Status != HmdJsonExit::Success)
 		{
 			return Status;
 		}
-		return Options.OutputPath.IsEmpty() ? WriteToStandardOutput(std::move(Object), Options) : WriteToFile(std::move(Object), Options);
+		return Options.OutputPath.IsEmpty() ? WriteToStandardOutput(std::move(Document), Options) : WriteToFile(std::move(Document), Options);
 	}
 }
 

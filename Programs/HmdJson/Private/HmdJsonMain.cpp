@@ -32,6 +32,7 @@ namespace
 
 int main(int ArgC, char** ArgV)
 {
+	StandardOutput::ReportClosedPipes();
 	const FHmdJsonCommandLine CommandLine = ParseCommandLine(FPlatformProcess::GetCommandLineArguments(ArgC, ArgV));
 	switch (CommandLine.Command)
 	{

@@ -1,31 +1,24 @@
-// FSavedFormOutput: the text's bytes as the settings module saves a file:
-// one byte per character while every code unit is below 128, otherwise the
-// mark FF FE and the text as UTF-16 little-endian. Until the first unit of
-// 128 or more the text is held back, one byte a unit, since such a unit
-// anywhere makes the whole output UTF-16; from that unit on the mark, the
-// text held and the rest go out in blocks.
+// FSavedFormOutput: the text's bytes as the settings module saves a file,
+// through the same encoder: one byte per character when every code unit is
+// below 128, otherwise the mark FF FE and the text as UTF-16 little-endian.
+// The form is stated when the output is made (SavedForm.h tells it from the
+// tree before any text is written), so nothing is held back.
 #pragma once
 
+#include "Misc/TextFileEncoder.h"
 #include "TextOutput.h"
 
 class FSavedFormOutput final : public FTextOutput
 {
 public:
-	explicit FSavedFormOutput(IByteSink& InSink) : FTextOutput(InSink) {}
+	/** Sink must outlive the output. */
+	FSavedFormOutput(IByteBlockSink& Sink, ETextFileForm Form) : Encoder(Sink, Form) {}
 
-	bool Finish() override;
-	/** True once the text holds a unit of 128 or more. */
-	bool IsUtf16() const override { return bWide; }
+	bool Finish() override { return Encoder.Finish(); }
+	bool IsUtf16() const override { return Encoder.GetForm() == ETextFileForm::Utf16; }
 
 private:
-	void TakeUnits(const TCHAR* Units, SIZE_T Count) override;
+	void TakeUnits(const TCHAR* Units, SIZE_T Count) override { Encoder.Push(Units, Count); }
 
-	/** Starts the UTF-16 output with the mark and the text held back; everything after it follows. */
-	void StartWideOutput();
-	/** Adds Units to the block as UTF-16 little-endian. */
-	void WriteWide(const TCHAR* Units, SIZE_T Count);
-
-	/** The text so far, one byte a unit, while it is all below 128. */
-	TArray<uint8> Held;
-	bool bWide = false;
+	FTextFileEncoder Encoder;
 };

@@ -15,8 +15,7 @@ bool FUtf8Output::Finish()
 		Encode(&PendingHigh, 1);
 		PendingHigh = 0;
 	}
-	WriteBlock();
-	return !HasWriteFailed();
+	return Blocks.Flush();
 }
 
 void FUtf8Output::TakeUnits(const TCHAR* Units, SIZE_T Count)
@@ -46,6 +45,6 @@ void FUtf8Output::Encode(const TCHAR* Units, SIZE_T Count)
 	if (Count > 0)
 	{
 		const std::string Bytes = StringConv::ToUtf8(std::u16string_view(Units, Count));
-		AppendToBlock(reinterpret_cast<const uint8*>(Bytes.data()), Bytes.size());
+		Blocks.Append(reinterpret_cast<const uint8*>(Bytes.data()), Bytes.size());
 	}
 }

@@ -5,12 +5,14 @@
 // nothing of the text is lost.
 #pragma once
 
+#include "Serialization/ByteBlockBuffer.h"
 #include "TextOutput.h"
 
 class FUtf8Output final : public FTextOutput
 {
 public:
-	explicit FUtf8Output(IByteSink& InSink) : FTextOutput(InSink) {}
+	/** Sink must outlive the output. */
+	explicit FUtf8Output(IByteBlockSink& Sink) : Blocks(Sink) {}
 
 	bool Finish() override;
 	bool IsUtf16() const override { return false; }
@@ -19,6 +21,7 @@ private:
 	void TakeUnits(const TCHAR* Units, SIZE_T Count) override;
 	void Encode(const TCHAR* Units, SIZE_T Count);
 
+	FByteBlockBuffer Blocks;
 	/** A high surrogate that ended the last piece, waiting for the unit after it; 0 for none. */
 	TCHAR PendingHigh = 0;
 };

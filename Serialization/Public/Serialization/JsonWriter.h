@@ -4,7 +4,9 @@
 // a call in the wrong state (a field outside an object, a close that
 // matches no open container) is a programming error and stops the program.
 //
-// StringJsonWriter collects the text in memory and delivers it to a caller's
+// The writer hands its text to a stream that the one who makes it owns: a
+// caller's stream for JsonWriter itself, and for StringJsonWriter its own
+// in-memory sink, which collects the text and delivers it to a caller's
 // string on Finish.
 #pragma once
 
@@ -23,7 +25,7 @@ class JsonWriter
 {
 public:
 	/** Writes to InStream, which must outlive the writer. Every new line starts with InitialIndent tabs plus one per open container. */
-	JsonWriter(FArchive* InStream, int32 InitialIndent);
+	JsonWriter(FArchive& InStream, int32 InitialIndent);
 	JsonWriter(const JsonWriter&) = delete;
 	JsonWriter& operator=(const JsonWriter&) = delete;
 	/** Hands any text not yet given to the stream over to it. */
@@ -88,7 +90,6 @@ protected:
 	/** Hands the pending text to the stream. */
 	void FlushPending();
 
-	FArchive* Stream;
 	FJsonScopeStack Stack;
 	EJsonToken LastToken = EJsonToken::None;
 	int32 IndentCount;
@@ -116,12 +117,29 @@ private:
 	/** Hands the pending text over, and grows the block when Count units would not fit even in an empty one. */
 	void MakeRoom(SIZE_T Count);
 
+	FArchive& Stream;
 	std::unique_ptr<TCHAR[]> Pending;
 	SIZE_T PendingUnits = 0;
 	SIZE_T PendingCapacity = 0;
 };
 
-class StringJsonWriter final : public JsonWriter
+namespace JsonWriterInternals
+{
+	/**
+	 * The in-memory sink of a StringJsonWriter. As the writer's first base
+	 * it is made before the JsonWriter base that writes to it, and destroyed
+	 * after it.
+	 */
+	struct FTextSinkOwner
+	{
+		FTextSinkOwner();
+		~FTextSinkOwner();
+
+		std::unique_ptr<FJsonTextSink> Sink;
+	};
+}
+
+class StringJsonWriter final : private JsonWriterInternals::FTextSinkOwner, public JsonWriter
 {
 public:
 	/** A writer whose Finish replaces *Target (which must outlive the writer) with the text written. */
@@ -134,7 +152,5 @@ public:
 private:
 	StringJsonWriter(FString* InTarget, int32 InitialIndent);
 
-	/** The writer's own stream, which collects the text. */
-	std::unique_ptr<FJsonTextSink> Sink;
 	FString* Target;
 };

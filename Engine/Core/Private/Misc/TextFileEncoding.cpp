@@ -1,6 +1,7 @@
 #include "Misc/TextFileEncoding.h"
 
 #include "Containers/StringConv.h"
+#include "Misc/TextFileEncoder.h"
 
 #include <algorithm>
 #include <limits>
@@ -33,30 +34,39 @@ namespace
 		}
 		return FString(std::move(Text));
 	}
+
+	/** Appends every block to an array that has room reserved for the whole file. */
+	class FArraySink final : public IByteBlockSink
+	{
+	public:
+		explicit FArraySink(TArray<uint8>& InBytes) : Bytes(InBytes) {}
+
+		bool Write(const uint8* Data, SIZE_T Size) override
+		{
+			Bytes.Append(Data, static_cast<int32>(Size));
+			return true;
+		}
+
+	private:
+		TArray<uint8>& Bytes;
+	};
 }
 
 TArray<uint8> FTextFileEncoding::Encode(const FString& Text)
 {
 	const std::u16string_view Units = Text.View();
-	TArray<uint8> Bytes;
-	if (std::all_of(Units.begin(), Units.end(), [](TCHAR Unit) { return Unit < 0x80; }))
-	{
-		checkf(Units.size() <= static_cast<SIZE_T>(std::numeric_limits<int32>::max()), "text too large for one file buffer");
-		Bytes.SetNum(static_cast<int32>(Units.size()));
-		std::transform(Units.begin(), Units.end(), Bytes.begin(), [](TCHAR Unit) { return static_cast<uint8>(Unit); });
-		return Bytes;
-	}
+	const ETextFileForm Form = FTextFileEncoder::FormOf(Units);
+	const SIZE_T BytesPerUnit = Form == ETextFileForm::Ascii ? 1 : 2;
+	const SIZE_T MarkBytes = Form == ETextFileForm::Ascii ? 0 : 2;
+	checkf(Units.size() <= (static_cast<SIZE_T>(std::numeric_limits<int32>::max()) - MarkBytes) / BytesPerUnit, "text too large for one file buffer");
+	const SIZE_T Size = MarkBytes + Units.size() * BytesPerUnit;
 
-	checkf(Units.size() <= static_cast<SIZE_T>(std::numeric_limits<int32>::max() - 2) / 2, "text too large for one file buffer");
-	Bytes.SetNum(static_cast<int32>(2 + Units.size() * 2));
-	uint8* Out = Bytes.GetData();
-	*Out++ = 0xFF;
-	*Out++ = 0xFE;
-	for (const TCHAR Unit : Units)
-	{
-		*Out++ = static_cast<uint8>(Unit & 0xFF);
-		*Out++ = static_cast<uint8>(Unit >> 8);
-	}
+	TArray<uint8> Bytes;
+	Bytes.Reserve(static_cast<int32>(Size));
+	FArraySink Sink(Bytes);
+	FTextFileEncoder Encoder(Sink, Form, std::clamp(Size, SIZE_T{2}, FByteBlockBuffer::DefaultBlockBytes));
+	Encoder.Push(Units.data(), Units.size());
+	Encoder.Finish();
 	return Bytes;
 }
 

@@ -16,10 +16,7 @@ void FMemoryWriter::Serialize(void* Data, int64 Num)
 		return;
 	}
 	const int64 End = Offset + Num;
-	if (End > MaxSize)
-	{
-		FailBeyondMaxSize(GetArchiveName());
-	}
+	MemorySinkRules::CheckGrowth(End, [this] { return GetArchiveName(); });
 	const uint8* Source = static_cast<const uint8*>(Data);
 	if (Offset == Bytes.Num())
 	{
@@ -37,11 +34,6 @@ void FMemoryWriter::Serialize(void* Data, int64 Num)
 	Offset = End;
 }
 
-void FMemoryWriter::FailBeyondMaxSize(const FString& ArchiveName)
-{
-	UE_LOG(LogSerialization, Fatal, TEXT("FMemoryWriter does not support data larger than 2GB. Archive name: %s."), *ArchiveName);
-}
-
 void FMemoryWriter::Seek(int64 InPos)
 {
 	check(InPos >= 0);
@@ -51,5 +43,5 @@ void FMemoryWriter::Seek(int64 InPos)
 
 FString FMemoryWriter::GetArchiveName() const
 {
-	return Name.IsNone() ? FString(TEXT("FMemoryWriter")) : Name.ToString();
+	return Name.IsNone() ? MemorySinkRules::DefaultArchiveName() : Name.ToString();
 }

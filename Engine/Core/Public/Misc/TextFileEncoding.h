@@ -2,7 +2,8 @@
 //
 // Saving writes one byte per character when every code unit of the text is
 // below 128, and otherwise the byte-order mark FF FE followed by the text as
-// UTF-16 little-endian. Loading recognises and drops the marks FF FE
+// UTF-16 little-endian; Encode is FTextFileEncoder run over the whole text,
+// for a caller that has all of it. Loading recognises and drops the marks FF FE
 // (UTF-16 little-endian), FE FF (UTF-16 big-endian) and EF BB BF (UTF-8);
 // bytes without a mark are UTF-8 when they are valid UTF-8, and otherwise
 // one character per byte.

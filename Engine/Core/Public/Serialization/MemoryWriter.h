@@ -1,17 +1,18 @@
 // FMemoryWriter: a saving stream that writes into a caller's byte array,
-// growing it as needed. It is not persistent and holds at most
-// MaxSize bytes.
+// growing it as needed. It is not persistent and follows the rules of
+// every in-memory sink (MemorySinkRules.h): at most MaxSize bytes.
 #pragma once
 
 #include "Containers/Array.h"
 #include "Serialization/Archive.h"
+#include "Serialization/MemorySinkRules.h"
 #include "UObject/NameTypes.h"
 
 class CORE_API FMemoryWriter final : public FArchive
 {
 public:
 	/** The largest array the writer grows: 2,147,483,646 bytes. */
-	static constexpr int64 MaxSize = 2147483646;
+	static constexpr int64 MaxSize = MemorySinkRules::MaxBytes;
 
 	/**
 	 * Writes into Bytes, which must outlive the writer. Writing starts at the
@@ -27,9 +28,6 @@ public:
 	int64 TotalSize() override { return Bytes.Num(); }
 	void Seek(int64 InPos) override;
 	FString GetArchiveName() const override;
-
-	/** Stops the program with the message for a memory sink, named ArchiveName, grown beyond MaxSize. */
-	static void FailBeyondMaxSize(const FString& ArchiveName);
 
 private:
 	TArray<uint8>& Bytes;

@@ -1,6 +1,6 @@
 #include "Dom/JsonTreeAllocator.h"
 
-#include "HAL/PlatformMemory.h"
+#include "JsonTreeRegions.h"
 #include "Misc/AssertionMacros.h"
 
 #include <cstdint>
@@ -13,8 +13,8 @@ namespace
 	constexpr SIZE_T Granularity = FJsonTreeAllocator::Alignment;
 	/** A tree's first blocks come from the heap; the blocks after them are carved out of large regions. */
 	constexpr int32 MaxHeapBlocks = 16;
-	constexpr SIZE_T BlocksPerRegion = FPlatformMemory::LargeRegionSize / BlockSize;
-	static_assert(FPlatformMemory::LargeRegionSize % BlockSize == 0, "a region holds whole blocks, each aligned to its size");
+	constexpr SIZE_T BlocksPerRegion = JsonTreeRegions::RegionSize / BlockSize;
+	static_assert(JsonTreeRegions::RegionSize % BlockSize == 0, "a region holds whole blocks, each aligned to its size");
 
 	/** Lives in the first block of its region: how many blocks of the region are live, the allocator's own hold included. */
 	struct FRegionHeader
@@ -46,9 +46,9 @@ namespace
 	{
 		if (--Region->LiveBlocks == 0)
 		{
-			const std::uintptr_t Base = reinterpret_cast<std::uintptr_t>(Region) & ~static_cast<std::uintptr_t>(FPlatformMemory::LargeRegionSize - 1);
+			const std::uintptr_t Base = reinterpret_cast<std::uintptr_t>(Region) & ~static_cast<std::uintptr_t>(JsonTreeRegions::RegionSize - 1);
 			Region->~FRegionHeader();
-			FPlatformMemory::FreeLargeRegion(reinterpret_cast<void*>(Base));
+			JsonTreeRegions::Free(reinterpret_cast<void*>(Base));
 		}
 	}
 
@@ -107,7 +107,7 @@ void FJsonTreeAllocator::StartBlock()
 	if (Region == nullptr || RegionBlocks == BlocksPerRegion)
 	{
 		LeaveRegion();
-		Region = static_cast<uint8*>(FPlatformMemory::AllocateLargeRegion());
+		Region = static_cast<uint8*>(JsonTreeRegions::Allocate());
 		if (Region == nullptr)
 		{
 			throw std::bad_alloc();

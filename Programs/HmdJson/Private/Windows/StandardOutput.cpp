@@ -19,6 +19,11 @@ bool StandardOutput::WriteBytes(const uint8* Bytes, int64 Size)
 	return std::fwrite(Bytes, 1, Count, stdout) == Count && std::fflush(stdout) == 0;
 }
 
+// Windows has no SIGPIPE: a write to a pipe with no reader already fails.
+void StandardOutput::ReportClosedPipes()
+{
+}
+
 // Only a console has a console mode; _isatty would also count the NUL
 // device, which nobody reads.
 bool StandardOutput::IsTerminal()
