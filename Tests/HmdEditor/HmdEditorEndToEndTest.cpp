@@ -99,7 +99,10 @@ TEST_F(HmdEditorEndToEnd, ANonAsciiNameIsSavedAsUtf16AndShownAgainOnTheNextOpeni
 	EXPECT_EQ(ReadFileBytes(ConfigFile), ExpectedFile(u"J\u00FCrgen \u6587\u6863 \U0001F600", false));
 	const std::vector<std::string> Screens = SplitScreens(Result.Output);
 	ASSERT_EQ(Screens.size(), 1u);
-	EXPECT_TRUE(ShowsName(Screens[0], Name)) << Screens[0];
+	// The name takes 14 terminal cells (the CJK characters and the emoji two
+	// each), the field 13: with the cursor after the name, the field shows its
+	// end and marks the cut-off start.
+	EXPECT_TRUE(ShowsName(Screens[0], "<gen \xE6\x96\x87\xE6\xA1\xA3 \xF0\x9F\x98\x80")) << Screens[0];
 }
 
 TEST_F(HmdEditorEndToEnd, AMalformedFileLoadsNothingAndIsReplacedAtClose)
@@ -182,7 +185,7 @@ TEST_F(HmdEditorEndToEnd, BadCommandLinesAreRefusedClearly)
 		{"--script - --size 5x5", 2, "--size wants COLSxROWS"},
 		{"--documents " + Quote(Folder / "missing") + " --script " + Quote(EmptyScript), 2, "--documents: no such folder: "},
 		{"--documents " + Quote(EmptyScript) + " --script " + Quote(EmptyScript), 2, "--documents: not a folder: "},
-		{"--script " + Quote(Folder / "missing.txt"), 1, "cannot read the script"},
+		{"--script " + Quote(Folder / "missing.txt"), 1, "the script cannot be read: "},
 	};
 	for (const auto& Case : Cases)
 	{

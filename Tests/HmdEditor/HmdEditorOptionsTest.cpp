@@ -20,7 +20,7 @@ TEST(HmdEditorOptions, DefaultsToTheTerminalAt100x30)
 
 TEST(HmdEditorOptions, ReadsEachOptionInBothForms)
 {
-	struct FCase { TArray<std::string> Arguments; std::string Documents; std::string Script; int32 Columns; int32 Rows; bool bHelp; };
+	struct FCase { TArray<std::string> Arguments; std::string Documents; std::string Script; int32 Columns; int32 Rows; bool bHelp; bool bVersion = false; };
 	const FCase Cases[] = {
 		{{"--documents", "/tmp/docs"}, "/tmp/docs", "", 100, 30, false},
 		{{"--documents=/tmp/a b"}, "/tmp/a b", "", 100, 30, false},
@@ -31,6 +31,8 @@ TEST(HmdEditorOptions, ReadsEachOptionInBothForms)
 		{{"--help"}, "", "", 100, 30, true},
 		{{"-h", "--size", "80x24"}, "", "", 80, 24, true},
 		{{"--documents", "d", "--documents", "e"}, "e", "", 100, 30, false},
+		{{"--version"}, "", "", 100, 30, false, true},
+		{{"--version", "--size", "80x24"}, "", "", 80, 24, false, true},
 	};
 	for (const FCase& Case : Cases)
 	{
@@ -42,6 +44,7 @@ TEST(HmdEditorOptions, ReadsEachOptionInBothForms)
 		EXPECT_EQ(Options.Columns, Case.Columns);
 		EXPECT_EQ(Options.Rows, Case.Rows);
 		EXPECT_EQ(Options.bShowHelp, Case.bHelp);
+		EXPECT_EQ(Options.bShowVersion, Case.bVersion);
 	}
 }
 

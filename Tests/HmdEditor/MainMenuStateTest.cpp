@@ -154,3 +154,39 @@ TEST(MainMenuState, ANewMenuBarClosesTheOpenMenu)
 	State.Open(5);
 	EXPECT_FALSE(State.IsOpen()) << "an index past the bar opens nothing";
 }
+
+TEST(MainMenuState, ALetterChoosesTheFirstEnabledEntryStartingWithItInAnyCase)
+{
+	const struct
+	{
+		const char* Description;
+		char32_t Letter;
+		const TCHAR* ExpectedRun;
+	} Cases[] = {
+		{"the first of two entries with the letter", U'a', TEXT("About")},
+		{"upper case finds a lower-case label", U'K', TEXT("keys")},
+		{"a disabled entry is passed over", U'd', TEXT("Docs")},
+		{"no entry starts with it", U'z', nullptr},
+	};
+	for (const auto& Case : Cases)
+	{
+		FTestMenus Menus;
+		FMainMenuState State;
+		State.SetMenuBar(Menus.Build({TEXT("Help")},
+			{{{TEXT("Disabled docs"), false}, {TEXT("About"), true}, {TEXT("keys"), true}, {TEXT("Docs"), true}, {TEXT("Again"), true}}}));
+		State.Open(0);
+		EXPECT_EQ(State.ChooseByFirstLetter(Case.Letter), Case.ExpectedRun != nullptr) << Case.Description;
+		if (Case.ExpectedRun != nullptr)
+		{
+			ASSERT_EQ(Menus.Ran.Num(), 1) << Case.Description;
+			EXPECT_EQ(Menus.Ran[0], FString(Case.ExpectedRun)) << Case.Description;
+			EXPECT_FALSE(State.IsOpen()) << Case.Description;
+		}
+		else
+		{
+			EXPECT_TRUE(Menus.Ran.IsEmpty()) << Case.Description;
+			EXPECT_TRUE(State.IsOpen()) << "the menu stays open: " << Case.Description;
+			EXPECT_EQ(HighlightedLabel(State), FString(TEXT("About"))) << Case.Description;
+		}
+	}
+}

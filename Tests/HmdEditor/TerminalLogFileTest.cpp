@@ -1,4 +1,5 @@
 #include "FileBytes.h"
+#include "FrontEnd/LogFileOutputDevice.h"
 #include "Terminal/TerminalLogFile.h"
 
 #include <gtest/gtest.h>

@@ -71,6 +71,11 @@ bool ParseHmdEditorOptions(const TArray<std::string>& Arguments, FHmdEditorOptio
 			Options.bShowHelp = true;
 			continue;
 		}
+		if (Argument == "--version")
+		{
+			Options.bShowVersion = true;
+			continue;
+		}
 
 		// "--name value" or "--name=value".
 		const SIZE_T Equals = Argument.find('=');
@@ -134,7 +139,7 @@ bool ParseHmdEditorOptions(const TArray<std::string>& Arguments, FHmdEditorOptio
 		}
 	}
 
-	if (bSizeGiven && !Options.IsScripted() && !Options.bShowHelp)
+	if (bSizeGiven && !Options.IsScripted() && !Options.bShowHelp && !Options.bShowVersion)
 	{
 		Error = "--size sets the size of the headless screen and needs --script; the terminal sets its own size";
 		return false;
@@ -182,42 +187,60 @@ bool CheckDocumentsFolder(const FHmdEditorOptions& Options, std::string& Error)
 	return false;
 }
 
-const char* GetHmdEditorUsage()
+std::string GetHmdEditorUsage()
 {
-	return "Usage: hmd-editor [--documents DIR] [--script FILE [--size COLSxROWS]]\n"
-		   "\n"
-		   "The editor host: loads the Level Editor and the OrvekHmdSettings module and\n"
-		   "shows the main window. Without --script it runs in the terminal.\n"
-		   "\n"
-		   "Options:\n"
-		   "  --documents DIR    use DIR as the public documents folder (the settings file\n"
-		   "                     is DIR/Orvek/Skellan_4.20/Config/OHeadSetConfig.json)\n"
-		   "  --script FILE      run headless, reading the actions from FILE (- reads\n"
-		   "                     standard input); see below\n"
-		   "  --size COLSxROWS   size of the headless screen (default 100x30)\n"
-		   "  --help             show this text\n"
-		   "\n"
-		   "Script actions, one a line (blank lines and lines starting with # are skipped):\n"
-		   "  key NAME [NAME ...]  press keys: Enter Tab Shift+Tab Escape Space Backspace\n"
-		   "                       Delete Left Right Up Down Home End F1..F12 Ctrl+<letter>\n"
-		   "                       Alt+<letter>, or a single printable character\n"
-		   "  type TEXT            type the text after the first space, exactly\n"
-		   "  screen               print the screen, then \"--- end of screen ---\"\n"
-		   "  sleep SECONDS        wait SECONDS, a decimal number from 0 to 3600 (for\n"
-		   "                       example 0.5); a stop signal ends the wait\n"
-		   "  quit                 quit as File > Exit does (the end of the script quits too)\n"
-		   "\n"
-		   "Keys: F10 or F9 opens the menu bar; Left/Right move between menus, Up/Down\n"
-		   "between entries, Enter chooses, Escape closes; Alt+<first letter> opens a\n"
-		   "menu; Ctrl+Q quits. In a window, Tab and Shift+Tab move the focus, Space\n"
-		   "toggles a check box, Enter commits, Escape closes.\n"
-		   "\n"
-		   "A stop signal (SIGTERM, SIGHUP or SIGINT; on Windows Ctrl+C or Ctrl+Break)\n"
-		   "ends a run as a quit does: an open settings window is closed, and saved,\n"
-		   "first.\n"
-		   "\n"
-		   "Exit status: 0 after a normal run; 1 when the program cannot start or cannot\n"
-		   "read its script; 2 for bad options or a bad script; 128 + the signal's number\n"
-		   "after a stop signal (143 for SIGTERM, 129 for SIGHUP, 130 for SIGINT and\n"
-		   "Ctrl+C, 149 for Ctrl+Break).\n";
+#if defined(_WIN32)
+	const char* const DefaultDocuments = "the shell's public documents folder (C:\\Users\\Public\\Documents)";
+	const char* const DefaultLog = "%LOCALAPPDATA%\\hmd-editor\\hmd-editor.log";
+#else
+	const char* const DefaultDocuments = "$XDG_PUBLICSHARE_DIR, else $HOME/Public";
+	const char* const DefaultLog = "$XDG_STATE_HOME/hmd-editor/hmd-editor.log,\n"
+								   "                     else ~/.local/state/hmd-editor/hmd-editor.log";
+#endif
+	return std::string("Usage: hmd-editor [--documents DIR] [--script FILE [--size COLSxROWS]]\n"
+					   "\n"
+					   "The editor host: loads the Level Editor and the OrvekHmdSettings module and\n"
+					   "shows the main window. Without --script it runs in the terminal.\n"
+					   "\n"
+					   "Options:\n"
+					   "  --documents DIR    use DIR as the public documents folder (the settings file\n"
+					   "                     is DIR/Orvek/Skellan_4.20/Config/OHeadSetConfig.json)\n"
+					   "  --script FILE      run headless, reading the actions from FILE (a file, a\n"
+					   "                     pipe, or - for standard input); see below\n"
+					   "  --size COLSxROWS   size of the headless screen (default 100x30)\n"
+					   "  --help             show this text\n"
+					   "  --version          show the version\n"
+					   "\n"
+					   "Files:\n"
+					   "  settings file      <documents>/Orvek/Skellan_4.20/Config/OHeadSetConfig.json,\n"
+					   "                     the documents folder being --documents DIR, else\n"
+					   "                     ")
+		+ DefaultDocuments + "\n"
+		+ "  log file           in the terminal, " + DefaultLog + "\n"
+		+ "                     headless: warnings and errors go to standard error\n"
+		  "\n"
+		  "Script actions, one a line (blank lines and lines starting with # are skipped):\n"
+		  "  key NAME [NAME ...]  press keys: Enter Tab Shift+Tab Escape Space Backspace\n"
+		  "                       Delete Left Right Up Down Home End PageUp PageDown\n"
+		  "                       F1..F12 Ctrl+<letter> Alt+<letter>, or a single\n"
+		  "                       printable character\n"
+		  "  type TEXT            type the text after the first space, exactly\n"
+		  "  screen               print the screen, then \"--- end of screen ---\"\n"
+		  "  sleep SECONDS        wait SECONDS, a decimal number from 0 to 3600 (for\n"
+		  "                       example 0.5); a stop signal ends the wait\n"
+		  "  quit                 quit as File > Exit does (the end of the script quits too)\n"
+		  "\n"
+		  "Keys: F1 lists the keys of where you are (Help > Keyboard Shortcuts lists\n"
+		  "those of the main window). F10 or F9 opens the menu bar; Ctrl+Q or Ctrl+C\n"
+		  "quits. Window > Output Log shows this run's log lines.\n"
+		  "\n"
+		  "A stop signal (SIGTERM, SIGHUP or SIGINT; on Windows Ctrl+C or Ctrl+Break)\n"
+		  "ends a run as a quit does: an open settings window is closed, and saved,\n"
+		  "first.\n"
+		  "\n"
+		  "Exit status: 0 after a normal run (a quit with Ctrl+Q or Ctrl+C included); 1\n"
+		  "when the program cannot start, cannot read its script or cannot write its\n"
+		  "output; 2 for bad options or a bad script; 128 + the signal's number after a\n"
+		  "stop signal (143 for SIGTERM, 129 for SIGHUP, 130 for SIGINT, 149 for\n"
+		  "Ctrl+Break on Windows).\n";
 }

@@ -17,6 +17,7 @@ struct FHmdEditorOptions
 	int32 Columns = 100;
 	int32 Rows = 30;
 	bool bShowHelp = false;
+	bool bShowVersion = false;
 
 	static constexpr int32 MinColumns = 20;
 	static constexpr int32 MinRows = 5;
@@ -28,7 +29,7 @@ struct FHmdEditorOptions
 
 /**
  * Reads the arguments after the program name: --documents DIR, --script FILE,
- * --size COLSxROWS and --help, each also as --name=value. Returns false with
+ * --size COLSxROWS (each also as --name=value), --help and --version. Returns false with
  * Error set (without the program name) for anything else, and for a DIR or
  * FILE whose name is not UTF-8.
  */
@@ -43,5 +44,5 @@ bool CheckDocumentsFolder(const FHmdEditorOptions& Options, std::string& Error);
 /** A path as messages show it: UTF-8 as it is, any other byte (and control characters) as \xHH. */
 std::string EscapePathForMessage(std::string_view Bytes);
 
-/** The --help text. */
-const char* GetHmdEditorUsage();
+/** The --help text; it names where the settings file and the log file go by default. */
+std::string GetHmdEditorUsage();

@@ -125,6 +125,8 @@ void SOrvekHmdSettingsWidget::SaveConfig()
 		UE_LOG(LogOrvekHmdSettings, Warning, TEXT("Could not save the HMD settings to %s: %s"), *ConfigFilePath, *SaveError);
 		return;
 	}
+	// The user sees where the values went: the host shows this on its status line.
+	UE_LOG(LogOrvekHmdSettings, Log, TEXT("Saved the HMD settings to %s"), *ConfigFilePath);
 	if (!BackupFilename.IsEmpty())
 	{
 		UE_LOG(LogOrvekHmdSettings, Warning, TEXT("The HMD settings file %s did not load cleanly; its former content is kept in %s."),

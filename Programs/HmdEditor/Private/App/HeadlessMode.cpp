@@ -1,56 +1,48 @@
 #include "App/HostModes.h"
 
 #include "App/HmdEditorSession.h"
-#include "App/StopSignals.h"
 #include "HmdEditorOptions.h"
 #include "Script/EditorScript.h"
 #include "Script/ScriptEventSource.h"
+#include "Script/ScriptFile.h"
 
-#include "Containers/StringConv.h"
 #include "Framework/Application/SlateApplication.h"
-#include "HAL/FileManager.h"
+#include "Misc/OutputDevice.h"
 
+#include <cerrno>
 #include <cstdio>
-#include <iostream>
-#include <iterator>
+#include <cstring>
 
 namespace
 {
-	bool ReadScript(const std::string& Path, std::string& OutText, std::string& Error)
+	/**
+	 * Standard error in the headless mode: the lines the user must see
+	 * (errors, warnings and displayed messages). Ordinary log lines, such as
+	 * where the settings were saved, stay in the session's log, which the
+	 * Output Log window and the status line show.
+	 */
+	class FHeadlessErrorOutput : public FOutputDevice
 	{
-		if (Path == "-")
+	public:
+		void Serialize(const TCHAR* Message, ELogVerbosity::Type Verbosity, const FName& Category) override
 		{
-			OutText.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-			// A stop signal cuts the read short as if the script ended there: none of it runs.
-			if (StopSignals::GetReceived() != 0)
+			if (Verbosity <= ELogVerbosity::Display)
 			{
-				Error = "stopped by a signal while reading the script from standard input";
-				return false;
+				StdErr.Serialize(Message, Verbosity, Category);
 			}
-			if (std::cin.bad())
-			{
-				Error = "cannot read the script from standard input";
-				return false;
-			}
-			return true;
 		}
-		TArray<uint8> Bytes;
-		FString Reason;
-		if (!IFileManager::Get().LoadFile(*StringConv::FromUtf8(Path), Bytes, &Reason))
-		{
-			Error = "cannot read the script " + Path + ": " + StringConv::ToUtf8(Reason);
-			return false;
-		}
-		OutText.assign(Bytes.begin(), Bytes.end());
-		return true;
-	}
+		void Flush() override { StdErr.Flush(); }
+
+	private:
+		FOutputDeviceStdErr StdErr;
+	};
 }
 
 int RunHeadless(const FHmdEditorOptions& Options)
 {
 	std::string Text;
 	std::string Error;
-	if (!ReadScript(Options.ScriptPath, Text, Error))
+	if (!ReadScriptFile(Options.ScriptPath, Text, Error))
 	{
 		std::fprintf(stderr, "hmd-editor: %s\n", Error.c_str());
 		return 1;
@@ -64,6 +56,10 @@ int RunHeadless(const FHmdEditorOptions& Options)
 		return 2;
 	}
 
+	static FHeadlessErrorOutput ErrorOutput;
+	GLog->RemoveAllOutputDevices();
+	GLog->AddOutputDevice(&ErrorOutput);
+
 	FHmdEditorSession Session;
 	if (!Session.Startup(Options, Error))
 	{
@@ -74,5 +70,11 @@ int RunHeadless(const FHmdEditorOptions& Options)
 	const TSharedRef<FScriptEventSource> Script = MakeShared<FScriptEventSource>(std::move(Commands), [&Session]() { Session.RequestExit(); }, stdout);
 	Session.Run(Script, Script);
 	Session.Shutdown();
+
+	if (Script->GetWriteError() != 0)
+	{
+		std::fprintf(stderr, "hmd-editor: cannot write the screen to standard output: %s\n", std::strerror(Script->GetWriteError()));
+		return 1;
+	}
 	return 0;
 }

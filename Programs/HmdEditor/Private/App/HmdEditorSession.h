@@ -2,15 +2,27 @@
 // Editor and the OrvekHmdSettings module as the editor does, opens the main
 // window (menu bar, level viewport, status line) and runs the event loop
 // until the user quits, then shuts the modules down in the right order.
+//
+// The session keeps this run's log lines (Window > Output Log, and the
+// latest message on the status line until the next key press), adds the
+// Output Log, Keyboard Shortcuts and About entries to the Level Editor's
+// Window and Help menus through its menu-extensibility manager, and takes
+// the keys that work everywhere (F1, Ctrl+C) before any widget.
 #pragma once
 
 #include "CoreTypes.h"
+#include "Help/HostKeyTable.h"
 #include "Internationalization/Text.h"
+#include "Log/HostLogHistory.h"
+#include "Rendering/SlateSurface.h"
 #include "Templates/SharedPointer.h"
 
 #include <string>
 
+class FExtender;
+class FHmdEditorInputProcessor;
 class FLevelEditorModule;
+class FMenuBuilder;
 class ISlateEventSource;
 class ISlateRenderer;
 class SMainMenuBar;
@@ -27,9 +39,9 @@ public:
 	FHmdEditorSession& operator=(const FHmdEditorSession&) = delete;
 
 	/**
-	 * Sets the documents folder (Options as CheckDocumentsFolder passed them),
-	 * loads the modules and opens the main window. Returns false with Error
-	 * set when a module cannot be loaded.
+	 * Starts keeping the log, sets the documents folder (Options as
+	 * CheckDocumentsFolder passed them), loads the modules and opens the main
+	 * window. Returns false with Error set when a module cannot be loaded.
 	 */
 	bool Startup(const FHmdEditorOptions& Options, std::string& Error);
 
@@ -39,16 +51,42 @@ public:
 	/** Quits as File > Exit does: chooses that entry of the Level Editor's menu bar. */
 	void RequestExit();
 
-	/** Closes the main window, unloads the modules (latest started first) and ends the application. */
+	/** Closes the main window, unloads the modules (latest started first), ends the application and stops keeping the log. */
 	void Shutdown();
+
+	const FHostLogHistory& GetLogHistory() const { return LogHistory; }
+
+	/** Where the keys the user presses now act: an open window, an open menu or the main window. */
+	EHostKeyContext GetKeyContext() const;
+
+	/** Window > Output Log: this run's log lines, newest last, opened at the end. */
+	void OpenOutputLog();
+	/** F1: the keys of the place the user is in. */
+	void OpenKeyboardShortcutsHere();
+	/** Help > Keyboard Shortcuts: the keys of the main window. */
+	void OpenKeyboardShortcuts();
+	/** Help > About: the program, its version and its files. */
+	void OpenAbout();
 
 private:
 	FText GetStatusMessage() const;
-	FText GetKeyHints() const;
+	ESlateCellStyle GetStatusMessageStyle() const;
+	TArray<FText> GetKeyHints() const;
 	void OnExitRequested();
+	void FillWindowMenu(FMenuBuilder& MenuBuilder);
+	void FillHelpMenu(FMenuBuilder& MenuBuilder);
+	void OpenKeyboardShortcutsFor(EHostKeyContext Context);
+	/** The settings file the module reads and writes, for the About window; a note in its place when there is none. */
+	std::string DescribeSettingsFile() const;
 
+	FHostLogHistory LogHistory;
+	TSharedPtr<FHmdEditorInputProcessor> InputProcessor;
+	/** The Window and Help menus' entries, handed to the Level Editor and withdrawn at shut-down. */
+	TSharedPtr<FExtender> MenuExtender;
 	FLevelEditorModule* LevelEditor = nullptr;
 	TSharedPtr<SWindow> MainWindow;
 	TSharedPtr<SMainMenuBar> MainMenuBar;
+	/** Headless runs have no log file: their log lines go to standard error. */
+	bool bHeadless = false;
 	bool bStarted = false;
 };

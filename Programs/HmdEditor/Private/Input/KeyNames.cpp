@@ -33,6 +33,8 @@ namespace
 		{"Down", FHostKeyPress::Named(EHostKey::Down)},
 		{"Home", FHostKeyPress::Named(EHostKey::Home)},
 		{"End", FHostKeyPress::Named(EHostKey::End)},
+		{"PageUp", FHostKeyPress::Named(EHostKey::PageUp)},
+		{"PageDown", FHostKeyPress::Named(EHostKey::PageDown)},
 		{"F1", FHostKeyPress::Named(EHostKey::F1)},
 		{"F2", FHostKeyPress::Named(EHostKey::F2)},
 		{"F3", FHostKeyPress::Named(EHostKey::F3)},

@@ -8,6 +8,12 @@ namespace
 	{
 		return (Character >= U'A' && Character <= U'Z') ? Character - U'A' + U'a' : Character;
 	}
+
+	bool StartsWithLetter(const FText& Label, char32_t Letter)
+	{
+		const FString& Text = Label.ToString();
+		return !Text.IsEmpty() && ToLowerAscii(Text[0]) == ToLowerAscii(Letter);
+	}
 }
 
 void FMainMenuState::SetMenuBar(FMenuBarModel InMenuBar)
@@ -53,8 +59,7 @@ bool FMainMenuState::OpenByFirstLetter(char32_t Letter)
 {
 	for (int32 Index = 0; Index < MenuBar.PullDowns.Num(); ++Index)
 	{
-		const FString& Label = MenuBar.PullDowns[Index].Label.ToString();
-		if (!Label.IsEmpty() && ToLowerAscii(Label[0]) == ToLowerAscii(Letter))
+		if (StartsWithLetter(MenuBar.PullDowns[Index].Label, Letter))
 		{
 			Open(Index);
 			return true;
@@ -127,6 +132,19 @@ bool FMainMenuState::ChooseHighlighted()
 	const FMenuEntryModel Entry = *Highlighted;
 	Close();
 	return Entry.Execute();
+}
+
+bool FMainMenuState::ChooseByFirstLetter(char32_t Letter)
+{
+	for (const std::pair<int32, int32>& Enabled : GetEnabledEntries())
+	{
+		if (StartsWithLetter(OpenContent.Sections[Enabled.first].Entries[Enabled.second].Label, Letter))
+		{
+			HighlightEntry(Enabled.first, Enabled.second);
+			return ChooseHighlighted();
+		}
+	}
+	return false;
 }
 
 FText FMainMenuState::GetHighlightedToolTip() const

@@ -43,6 +43,12 @@ public:
 	 * Execute. Returns whether an entry ran.
 	 */
 	bool ChooseHighlighted();
+	/**
+	 * Highlights and chooses the first enabled entry of the open pull-down
+	 * whose label starts with Letter (any case), as ChooseHighlighted does;
+	 * false, with nothing changed, when none does.
+	 */
+	bool ChooseByFirstLetter(char32_t Letter);
 
 	/** The tool tip of the highlighted entry, else of the open pull-down; empty when closed. */
 	FText GetHighlightedToolTip() const;

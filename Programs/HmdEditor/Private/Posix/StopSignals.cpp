@@ -1,4 +1,5 @@
 #include "App/StopSignals.h"
+#include "Posix/PosixStopSignals.h"
 
 #include <csignal>
 #include <pthread.h>
@@ -7,17 +8,17 @@
 namespace
 {
 	constexpr int StopSignalNumbers[] = {SIGTERM, SIGHUP, SIGINT};
+}
 
-	sigset_t MakeStopSignalSet()
+sigset_t StopSignals::MakeStopSignalSet()
+{
+	sigset_t Set;
+	sigemptyset(&Set);
+	for (const int Signal : StopSignalNumbers)
 	{
-		sigset_t Set;
-		sigemptyset(&Set);
-		for (const int Signal : StopSignalNumbers)
-		{
-			sigaddset(&Set, Signal);
-		}
-		return Set;
+		sigaddset(&Set, Signal);
 	}
+	return Set;
 }
 
 void StopSignals::Install()

@@ -5,6 +5,7 @@
 #include "Input/SlateInputEvents.h"
 #include "Text/CodePointString.h"
 
+#include <cerrno>
 #include <utility>
 
 std::string FormatScreen(const FSlateSurface& Surface)
@@ -29,7 +30,7 @@ FScriptEventSource::FScriptEventSource(TArray<FScriptCommand> InCommands, std::f
 bool FScriptEventSource::WaitForNextEvent(FSlateEvent& OutEvent)
 {
 	// A stop signal ends the input wherever the script is, as its end would.
-	while (Commands.IsValidIndex(CommandIndex) && StopSignals::GetReceived() == 0)
+	while (Commands.IsValidIndex(CommandIndex) && StopSignals::GetReceived() == 0 && WriteError == 0)
 	{
 		const FScriptCommand& Command = Commands[CommandIndex];
 		switch (Command.Action)
@@ -45,8 +46,11 @@ bool FScriptEventSource::WaitForNextEvent(FSlateEvent& OutEvent)
 		{
 			// The application presents the screen before every wait, so this is what the user would see now.
 			const std::string Screen = FormatScreen(LastPresented);
-			std::fwrite(Screen.data(), 1, Screen.size(), Output);
-			std::fflush(Output);
+			errno = 0;
+			if (std::fwrite(Screen.data(), 1, Screen.size(), Output) != Screen.size() || std::fflush(Output) != 0)
+			{
+				WriteError = errno != 0 ? errno : EIO;
+			}
 			break;
 		}
 		case EScriptAction::Sleep:

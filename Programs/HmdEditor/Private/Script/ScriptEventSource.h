@@ -2,7 +2,7 @@
 // event source, and the painted screen is kept for the "screen" action,
 // which prints it to standard output. The input ends at the end of the
 // script, or earlier when a stop signal comes (App/StopSignals.h), a "sleep"
-// included.
+// included, or when the screen cannot be written.
 #pragma once
 
 #include "Application/SlateEventSource.h"
@@ -27,6 +27,13 @@ public:
 	bool WaitForNextEvent(FSlateEvent& OutEvent) override;
 	void Present(const FSlateSurface& Surface) override;
 
+	/**
+	 * The error of the first "screen" print that could not be written (a
+	 * full device, a closed pipe), or 0. Such an error ends the input, as
+	 * the end of the script would: what follows would be lost.
+	 */
+	int GetWriteError() const { return WriteError; }
+
 private:
 	TArray<FScriptCommand> Commands;
 	std::function<void()> OnQuit;
@@ -35,4 +42,5 @@ private:
 	int32 CommandIndex = 0;
 	int32 PressIndex = 0;
 	FSlateSurface LastPresented;
+	int WriteError = 0;
 };

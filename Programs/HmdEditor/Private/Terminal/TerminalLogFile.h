@@ -1,11 +1,7 @@
-// Where log lines go while the terminal shows the editor: a log file, since
-// anything written to standard error would scribble over the screen.
+// Where the log file of the interactive mode lives on POSIX systems: in the
+// XDG state folder (GetHostLogFilePath in FrontEnd/HostTerminal.h).
 #pragma once
 
-#include "Containers/Array.h"
-#include "Misc/OutputDevice.h"
-
-#include <cstdio>
 #include <string>
 
 /**
@@ -14,26 +10,3 @@
  * Empty when neither variable helps. Either argument may be null.
  */
 std::string GetTerminalLogFilePath(const char* XdgStateHome, const char* Home);
-
-/**
- * Appends log lines to a file, creating its folders. Lines that cannot go to
- * the file are held, and written to standard error by ReleaseHeldLines once
- * the terminal is back to normal, so that no line is lost.
- */
-class FLogFileOutputDevice : public FOutputDevice
-{
-public:
-	/** Opens Path for appending; returns false with Error set when it cannot. */
-	bool Open(const std::string& Path, std::string& Error);
-	virtual ~FLogFileOutputDevice() override;
-
-	virtual void Serialize(const TCHAR* Message, ELogVerbosity::Type Verbosity, const FName& Category) override;
-	virtual void Flush() override;
-
-	/** Writes the held lines to standard error and forgets them. */
-	void ReleaseHeldLines();
-
-private:
-	std::FILE* File = nullptr;
-	TArray<std::string> HeldLines;
-};

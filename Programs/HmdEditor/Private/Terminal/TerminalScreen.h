@@ -1,46 +1,47 @@
-// The terminal through ncurses: shows painted surfaces and reads keys, mouse
-// clicks and size changes. Only the interactive mode uses it.
+// The POSIX terminal: ncurses draws the painted surfaces (one surface cell a
+// screen column, in colour where the terminal has it) and keeps track of the
+// size; the input bytes are read here and decoded by FTerminalInputDecoder,
+// as UTF-8 whatever the locale. Ctrl+Z suspends the program inside this
+// class; every way out (Stop, a suspend, a fatal error or signal) gives the
+// terminal back as it was.
 #pragma once
 
 #include "Containers/Array.h"
+#include "FrontEnd/HostTerminal.h"
 #include "Input/HostInput.h"
 #include "Misc/OutputDevice.h"
-#include "Terminal/TerminalKeyDecoder.h"
-#include "Terminal/TerminalRowLayout.h"
+#include "Terminal/TerminalInputDecoder.h"
+#include "Terminal/TerminalStyles.h"
 
 #include <string>
+#include <termios.h>
 
 class FSlateSurface;
 struct _win_st;
 struct screen;
 
-class FTerminalScreen
+class FTerminalScreen : public IHostTerminal
 {
 public:
 	FTerminalScreen();
-	~FTerminalScreen();
+	virtual ~FTerminalScreen() override;
 
 	FTerminalScreen(const FTerminalScreen&) = delete;
 	FTerminalScreen& operator=(const FTerminalScreen&) = delete;
 
 	/**
-	 * Takes over the terminal: full screen, raw keys (so Ctrl+Q reaches the
-	 * editor), mouse clicks, and a short escape delay unless $ESCDELAY sets
-	 * one. Returns false with Error set when standard input and output are
-	 * not a usable terminal.
+	 * Takes over the terminal: full screen, raw keys, mouse and bracketed
+	 * paste reporting, colours unless NO_COLOR is set. Refuses (false with
+	 * Error set) when standard input and output are no terminal, TERM names
+	 * none, or the terminal cannot move its cursor (TERM=dumb).
 	 */
-	bool Start(std::string& Error);
-	/** Gives the terminal back as it was. Safe to call more than once. */
-	void Stop();
+	virtual bool Start(std::string& Error) override;
+	virtual void Stop() override;
 
-	int32 GetColumns() const;
-	int32 GetRows() const;
-
-	/** Draws the surface and puts the terminal's cursor where the surface shows one. */
-	void Present(const FSlateSurface& Surface);
-
-	/** Waits for the next key press, click or resize; EndOfInput when the terminal is gone or a stop signal came. */
-	FHostInputEvent ReadInput();
+	virtual int32 GetColumns() const override;
+	virtual int32 GetRows() const override;
+	virtual void Present(const FSlateSurface& Surface) override;
+	virtual FHostInputEvent ReadInput() override;
 
 private:
 	/** Ends the full-screen mode before a fatal error's message, so that the message can be read. */
@@ -54,15 +55,41 @@ private:
 		FTerminalScreen& Screen;
 	};
 
-	bool ReadRaw(FTerminalInput& Out, bool bWait);
-	bool MakeClick(FHostInputEvent& Out);
+	/** Checks TERM and prepares what a fatal signal writes; false with Error set for a terminal that will not do. */
+	bool CheckTerminal(std::string& Error);
+	void ChooseCharacters();
+	void StartColours();
+	/** Puts the terminal in the editor's modes; LeaveScreen undoes it. Both are used again around a suspend. */
+	void EnterScreen();
+	void LeaveScreen();
+	void Suspend();
+	/** Reads the size the terminal has now into ncurses; the Resize event for it. */
+	FHostInputEvent TakeNewSize();
+	/** Reads and decodes what the terminal sent, waiting first; false when the input has ended. */
+	bool ReadMore();
+	void DrawCell(const FSlateSurface& Surface, int32 Column, int32 Row, int32 Columns);
 
 	screen* Screen = nullptr;
 	_win_st* Window = nullptr;
 	FFatalGuard FatalGuard;
-	/** The layout of each row as last presented, for mapping clicks back to cells. */
-	TArray<FTerminalRow> PresentedRows;
-	/** Input read after an Escape that turned out not to belong to it. */
-	bool bHasPendingInput = false;
-	FTerminalInput PendingInput;
+	bool bEntered = false;
+	/** The terminal's modes before Start, put back on a fatal signal. */
+	termios SavedModes = {};
+	/** What gives the terminal back on a fatal signal: modes off, normal screen, attributes, cursor. */
+	std::string RestoreSequence;
+	/** Standard error while it is pointed away from the screen; -1 when it is not. */
+	int SavedStandardError = -1;
+	/** LC_CTYPE before Start, put back by Stop. */
+	std::string SavedCharacterLocale;
+	/** Whether the user's locale shows line-drawing characters, and whether any non-ASCII can be drawn. */
+	bool bLineDrawing = false;
+	bool bUnicodeOutput = false;
+	/** The colour pair and attributes of each style, chosen at Start. */
+	int16 StylePairs[TerminalStyleCount] = {};
+	uint32 StyleAttributes[TerminalStyleCount] = {};
+	int32 EscapeDelayMilliseconds = 0;
+	FTerminalInputDecoder Decoder;
+	/** Decoded events not yet delivered, from PendingIndex on. */
+	TArray<FHostInputEvent> Pending;
+	int32 PendingIndex = 0;
 };

@@ -1,10 +1,7 @@
 #include "Widgets/SMainMenuBar.h"
 
-#include "Framework/Application/SlateApplication.h"
 #include "Menus/MainMenuLayout.h"
 #include "Text/CodePointString.h"
-
-#define LOCTEXT_NAMESPACE "SMainMenuBar"
 
 void SMainMenuBar::Construct(const FArguments& InArgs)
 {
@@ -14,19 +11,6 @@ void SMainMenuBar::Construct(const FArguments& InArgs)
 
 	// The content starts on the row below the titles.
 	ChildSlot.Padding(FMargin(0.0f, FCellMetrics::UnitsPerRow, 0.0f, 0.0f))[InArgs._Content.Widget];
-}
-
-FText SMainMenuBar::GetKeyHints() const
-{
-	if (FSlateApplication::Get().GetActiveModalWindow().IsValid())
-	{
-		return LOCTEXT("WindowKeys", "Tab/Shift+Tab next/previous  Space toggle  Enter commit  Esc close");
-	}
-	if (MenuState.IsOpen())
-	{
-		return LOCTEXT("MenuKeys", "Left/Right menus  Up/Down entries  Enter choose  Esc close");
-	}
-	return LOCTEXT("MainKeys", "F10 menu  Alt+letter open menu  Ctrl+Q quit");
 }
 
 void SMainMenuBar::RebuildMenuBar()
@@ -105,6 +89,31 @@ FReply SMainMenuBar::OnKeyDown(const FGeometry& /*MyGeometry*/, const FKeyEvent&
 	return FReply::Handled();
 }
 
+FReply SMainMenuBar::OnKeyChar(const FGeometry& /*MyGeometry*/, const FCharacterEvent& InCharacterEvent)
+{
+	if (!MenuState.IsOpen())
+	{
+		return FReply::Unhandled();
+	}
+	// The entry may open a modal window and run its loop before this returns.
+	MenuState.ChooseByFirstLetter(InCharacterEvent.GetCharacter());
+	return FReply::Handled();
+}
+
+FReply SMainMenuBar::OnMouseMove(const FGeometry& MyGeometry, const FPointerEvent& MouseEvent)
+{
+	if (!MenuState.IsOpen())
+	{
+		return FReply::Unhandled();
+	}
+	const int32 Title = MainMenuLayout::FindTitleAt(LayoutTitles(MyGeometry), MouseEvent.GetColumn(), MouseEvent.GetRow());
+	if (Title != INDEX_NONE && Title != MenuState.GetOpenIndex())
+	{
+		OpenMenu(Title);
+	}
+	return FReply::Handled();
+}
+
 FReply SMainMenuBar::OnMouseButtonDown(const FGeometry& MyGeometry, const FPointerEvent& MouseEvent)
 {
 	const int32 Column = MouseEvent.GetColumn();
@@ -159,12 +168,18 @@ void SMainMenuBar::OnPaint(const FGeometry& AllottedGeometry, FSlateSurface& Sur
 {
 	const FCellRect Bounds = AllottedGeometry.GetCellRect();
 	const TArray<FCellRect> Titles = LayoutTitles(AllottedGeometry);
-	Surface.Fill(FCellRect(Bounds.Column, Bounds.Row, Bounds.Columns, 1), U' ');
+	const FCellRect MenuRow(Bounds.Column, Bounds.Row, Bounds.Columns, 1);
+	Surface.Fill(MenuRow, U' ');
+	Surface.SetStyle(MenuRow, ESlateCellStyle::Bar);
 	for (int32 Index = 0; Index < Titles.Num(); ++Index)
 	{
 		const bool bOpen = MenuState.GetOpenIndex() == Index;
 		const std::u32string Label = CodePointString::FromText(MenuState.GetMenuBar().PullDowns[Index].Label.ToString());
 		Surface.DrawText(Titles[Index].Column, Titles[Index].Row, (bOpen ? U"[" : U" ") + Label + (bOpen ? U"]" : U" "));
+		if (bOpen)
+		{
+			Surface.SetStyle(Titles[Index], ESlateCellStyle::Selected);
+		}
 	}
 
 	PaintChildren(AllottedGeometry, Surface);
@@ -176,6 +191,7 @@ void SMainMenuBar::OnPaint(const FGeometry& AllottedGeometry, FSlateSurface& Sur
 	const FMenuModel& Content = MenuState.GetOpenContent();
 	const FPullDownLayout PullDown = MainMenuLayout::LayoutPullDown(Content, Titles[MenuState.GetOpenIndex()], Bounds);
 	Surface.Fill(PullDown.Frame, U' ');
+	Surface.SetStyle(PullDown.Frame, ESlateCellStyle::Menu);
 	Surface.DrawBorder(PullDown.Frame);
 	const int32 InnerWidth = PullDown.Frame.Columns - 2;
 	for (int32 Index = 0; Index < PullDown.Rows.Num() && Index < PullDown.Frame.Rows - 2; ++Index)
@@ -190,7 +206,9 @@ void SMainMenuBar::OnPaint(const FGeometry& AllottedGeometry, FSlateSurface& Sur
 			Surface.SetCell(PullDown.Frame.GetRight() - 1, ScreenRow, U'┤');
 		}
 		Surface.DrawText(PullDown.Frame.Column + 1, ScreenRow, MainMenuLayout::GetRowText(Content, Row, InnerWidth, bHighlighted));
+		if (bHighlighted)
+		{
+			Surface.SetStyle(FCellRect(PullDown.Frame.Column + 1, ScreenRow, InnerWidth, 1), ESlateCellStyle::Selected);
+		}
 	}
 }
-
-#undef LOCTEXT_NAMESPACE

@@ -7,9 +7,14 @@
 //   Alt+<first letter>   open that menu
 //   Left / Right         the neighbouring menu, wrapping
 //   Up / Down            the neighbouring entry, wrapping
+//   a letter             choose the entry whose label starts with it
 //   Enter                choose the entry
 //   Escape               close the menu
 //   Ctrl+Q               quit
+//
+// While a menu is open, moving the pointer onto another title opens that
+// menu. The menu row is painted in the Bar style, the open title and the
+// highlighted entry Selected, and the open pull-down Menu.
 #pragma once
 
 #include "Delegates/Delegate.h"
@@ -37,12 +42,12 @@ public:
 	const FMainMenuState& GetMenuState() const { return MenuState; }
 	/** For the status line: the tool tip of the highlighted menu or entry. */
 	FText GetHighlightedToolTip() const { return MenuState.GetHighlightedToolTip(); }
-	/** For the status line: the keys that work now. */
-	FText GetKeyHints() const;
 
 	bool SupportsKeyboardFocus() const override { return true; }
 	FReply OnKeyDown(const FGeometry& MyGeometry, const FKeyEvent& InKeyEvent) override;
+	FReply OnKeyChar(const FGeometry& MyGeometry, const FCharacterEvent& InCharacterEvent) override;
 	FReply OnMouseButtonDown(const FGeometry& MyGeometry, const FPointerEvent& MouseEvent) override;
+	FReply OnMouseMove(const FGeometry& MyGeometry, const FPointerEvent& MouseEvent) override;
 
 protected:
 	void OnPaint(const FGeometry& AllottedGeometry, FSlateSurface& Surface) const override;

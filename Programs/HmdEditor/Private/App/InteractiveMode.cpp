@@ -1,16 +1,15 @@
 #include "App/HostModes.h"
 
 #include "App/HmdEditorSession.h"
+#include "FrontEnd/HostTerminal.h"
+#include "FrontEnd/LogFileOutputDevice.h"
+#include "FrontEnd/TerminalFrontEnd.h"
 #include "HmdEditorOptions.h"
-#include "Terminal/TerminalEventSource.h"
-#include "Terminal/TerminalLogFile.h"
-#include "Terminal/TerminalScreen.h"
 
 #include "Framework/Application/SlateApplication.h"
 #include "Misc/OutputDevice.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 int RunInteractive(const FHmdEditorOptions& Options)
 {
@@ -24,24 +23,24 @@ int RunInteractive(const FHmdEditorOptions& Options)
 		return 1;
 	}
 
-	// Anything written to standard error now would scribble over the screen.
+	// While the terminal shows the editor, standard error is kept off the
+	// screen (the terminal does that in Start); the log file has the lines.
 	FLogFileOutputDevice LogFile;
-	const std::string LogPath = GetTerminalLogFilePath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
+	const std::string LogPath = GetHostLogFilePath();
 	if (!LogFile.Open(LogPath, Error))
 	{
 		std::fprintf(stderr, "hmd-editor: cannot open the log file (%s); log lines will follow when the editor ends\n", Error.c_str());
 	}
-	GLog->RemoveAllOutputDevices();
 	GLog->AddOutputDevice(&LogFile);
 
-	FTerminalScreen Screen;
+	const std::unique_ptr<IHostTerminal> Terminal = MakePlatformTerminal();
 	int ExitCode = 0;
-	if (Screen.Start(Error))
+	if (Terminal->Start(Error))
 	{
-		FSlateApplication::Get().SetScreenSize(Screen.GetColumns(), Screen.GetRows());
-		const TSharedRef<FTerminalEventSource> Terminal = MakeShared<FTerminalEventSource>(Screen);
-		Session.Run(Terminal, Terminal);
-		Screen.Stop();
+		FSlateApplication::Get().SetScreenSize(Terminal->GetColumns(), Terminal->GetRows());
+		const TSharedRef<FTerminalFrontEnd> FrontEnd = MakeShared<FTerminalFrontEnd>(*Terminal);
+		Session.Run(FrontEnd, FrontEnd);
+		Terminal->Stop();
 	}
 	else
 	{
@@ -50,9 +49,7 @@ int RunInteractive(const FHmdEditorOptions& Options)
 	}
 	Session.Shutdown();
 
-	static FOutputDeviceStdErr StdErr;
 	GLog->RemoveOutputDevice(&LogFile);
-	GLog->AddOutputDevice(&StdErr);
 	LogFile.ReleaseHeldLines();
 	return ExitCode;
 }

@@ -1,11 +1,21 @@
-#include "Terminal/TerminalEventSource.h"
+#include "FrontEnd/TerminalFrontEnd.h"
 
+#include "Application/SlateEvent.h"
+#include "FrontEnd/HostTerminal.h"
 #include "Input/SlateInputEvents.h"
-#include "Terminal/TerminalScreen.h"
 
-bool FTerminalEventSource::WaitForNextEvent(FSlateEvent& OutEvent)
+bool FTerminalFrontEnd::WaitForNextEvent(FSlateEvent& OutEvent)
 {
-	const FHostInputEvent Input = Screen.ReadInput();
+	return MakeEvent(Terminal.ReadInput(), OutEvent);
+}
+
+void FTerminalFrontEnd::Present(const FSlateSurface& Surface)
+{
+	Terminal.Present(Surface);
+}
+
+bool FTerminalFrontEnd::MakeEvent(const FHostInputEvent& Input, FSlateEvent& OutEvent)
+{
 	switch (Input.Kind)
 	{
 	case FHostInputEvent::EKind::KeyPress:
@@ -27,9 +37,4 @@ bool FTerminalEventSource::WaitForNextEvent(FSlateEvent& OutEvent)
 		break;
 	}
 	return false;
-}
-
-void FTerminalEventSource::Present(const FSlateSurface& Surface)
-{
-	Screen.Present(Surface);
 }
