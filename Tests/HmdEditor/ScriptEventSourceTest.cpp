@@ -28,11 +28,14 @@ TEST(ScriptEventSource, HandsOutPressesInOrderPrintsScreensAndEnds)
 	Source.Present(Surface);
 
 	FSlateEvent Event;
+	EXPECT_FALSE(Source.HasPendingEvents()) << "the screen is painted before a line starts";
 	ASSERT_TRUE(Source.WaitForNextEvent(Event));
 	EXPECT_EQ(Event.Type, FSlateEvent::EType::KeyDown);
 	EXPECT_EQ(Event.Key, EKeys::Tab);
+	EXPECT_TRUE(Source.HasPendingEvents()) << "no painting between the presses of one line";
 	ASSERT_TRUE(Source.WaitForNextEvent(Event));
 	EXPECT_EQ(Event.Key, EKeys::F10);
+	EXPECT_FALSE(Source.HasPendingEvents()) << "the screen is painted after the line's last press";
 	EXPECT_EQ(std::ftell(Output), 0L) << "nothing printed before the screen action is reached";
 
 	ASSERT_TRUE(Source.WaitForNextEvent(Event));

@@ -3,6 +3,7 @@
 #include "App/HmdEditorSession.h"
 #include "FrontEnd/HostTerminal.h"
 #include "FrontEnd/LogFileOutputDevice.h"
+#include "FrontEnd/TerminalFatalGuard.h"
 #include "FrontEnd/TerminalFrontEnd.h"
 #include "HmdEditorOptions.h"
 
@@ -37,9 +38,12 @@ int RunInteractive(const FHmdEditorOptions& Options)
 	int ExitCode = 0;
 	if (Terminal->Start(Error))
 	{
-		FSlateApplication::Get().SetScreenSize(Terminal->GetColumns(), Terminal->GetRows());
-		const TSharedRef<FTerminalFrontEnd> FrontEnd = MakeShared<FTerminalFrontEnd>(*Terminal);
-		Session.Run(FrontEnd, FrontEnd);
+		{
+			const FTerminalFatalGuard FatalGuard(*Terminal);
+			FSlateApplication::Get().SetScreenSize(Terminal->GetColumns(), Terminal->GetRows());
+			const TSharedRef<FTerminalFrontEnd> FrontEnd = MakeShared<FTerminalFrontEnd>(*Terminal);
+			Session.Run(FrontEnd, FrontEnd);
+		}
 		Terminal->Stop();
 	}
 	else

@@ -69,6 +69,11 @@ bool FScriptEventSource::WaitForNextEvent(FSlateEvent& OutEvent)
 	return false;
 }
 
+bool FScriptEventSource::HasPendingEvents() const
+{
+	return PressIndex > 0 && Commands.IsValidIndex(CommandIndex) && Commands[CommandIndex].Presses.IsValidIndex(PressIndex);
+}
+
 void FScriptEventSource::Present(const FSlateSurface& Surface)
 {
 	LastPresented = Surface;

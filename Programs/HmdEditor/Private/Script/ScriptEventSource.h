@@ -25,6 +25,8 @@ public:
 	FScriptEventSource(TArray<FScriptCommand> InCommands, std::function<void()> InOnQuit, std::FILE* InOutput);
 
 	bool WaitForNextEvent(FSlateEvent& OutEvent) override;
+	/** True in the middle of a line of key presses, whose screen is painted once at its end. */
+	bool HasPendingEvents() const override;
 	void Present(const FSlateSurface& Surface) override;
 
 	/**

@@ -1,7 +1,6 @@
 #include "Terminal/TerminalScreen.h"
 
 #include "App/StopSignals.h"
-#include "Containers/StringConv.h"
 #include "Rendering/SlateSurface.h"
 #include "Terminal/TerminalCharacters.h"
 #include "Terminal/TerminalSignals.h"
@@ -123,9 +122,7 @@ std::unique_ptr<IHostTerminal> MakePlatformTerminal()
 	return std::make_unique<FTerminalScreen>();
 }
 
-FTerminalScreen::FTerminalScreen() : FatalGuard(*this)
-{
-}
+FTerminalScreen::FTerminalScreen() = default;
 
 FTerminalScreen::~FTerminalScreen()
 {
@@ -170,7 +167,6 @@ bool FTerminalScreen::Start(std::string& Error)
 	meta(Window, TRUE);
 	StartColours();
 	EnterScreen();
-	GLog->AddOutputDevice(&FatalGuard);
 	return true;
 }
 
@@ -302,7 +298,6 @@ void FTerminalScreen::Stop()
 	{
 		return;
 	}
-	GLog->RemoveOutputDevice(&FatalGuard);
 	LeaveScreen();
 	delscreen(Screen);
 	Screen = nullptr;
@@ -496,14 +491,4 @@ FHostInputEvent FTerminalScreen::TakeNewSize()
 	Event.Columns = COLS;
 	Event.Rows = LINES;
 	return Event;
-}
-
-void FTerminalScreen::FFatalGuard::Serialize(const TCHAR* Message, ELogVerbosity::Type Verbosity, const FName& Category)
-{
-	if (Verbosity != ELogVerbosity::Fatal)
-	{
-		return;
-	}
-	Screen.Stop();
-	std::fprintf(stderr, "%s\n", StringConv::ToUtf8(FormatLogLine(Message, Verbosity, Category)).c_str());
 }

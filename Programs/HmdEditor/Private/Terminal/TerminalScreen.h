@@ -9,7 +9,6 @@
 #include "Containers/Array.h"
 #include "FrontEnd/HostTerminal.h"
 #include "Input/HostInput.h"
-#include "Misc/OutputDevice.h"
 #include "Terminal/TerminalInputDecoder.h"
 #include "Terminal/TerminalStyles.h"
 
@@ -44,17 +43,6 @@ public:
 	virtual FHostInputEvent ReadInput() override;
 
 private:
-	/** Ends the full-screen mode before a fatal error's message, so that the message can be read. */
-	class FFatalGuard : public FOutputDevice
-	{
-	public:
-		explicit FFatalGuard(FTerminalScreen& InScreen) : Screen(InScreen) {}
-		virtual void Serialize(const TCHAR* Message, ELogVerbosity::Type Verbosity, const FName& Category) override;
-
-	private:
-		FTerminalScreen& Screen;
-	};
-
 	/** Checks TERM and prepares what a fatal signal writes; false with Error set for a terminal that will not do. */
 	bool CheckTerminal(std::string& Error);
 	void ChooseCharacters();
@@ -71,7 +59,6 @@ private:
 
 	screen* Screen = nullptr;
 	_win_st* Window = nullptr;
-	FFatalGuard FatalGuard;
 	bool bEntered = false;
 	/** The terminal's modes before Start, put back on a fatal signal. */
 	termios SavedModes = {};

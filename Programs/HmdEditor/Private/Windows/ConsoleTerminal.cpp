@@ -1,7 +1,6 @@
 #include "Windows/ConsoleTerminal.h"
 
 #include "App/StopSignals.h"
-#include "Containers/StringConv.h"
 #include "Rendering/SlateSurface.h"
 #include "Windows/ConsoleCells.h"
 #include "Windows/ConsoleInputQueue.h"
@@ -83,9 +82,7 @@ namespace
 	}
 }
 
-FConsoleTerminal::FConsoleTerminal() : FatalGuard(*this)
-{
-}
+FConsoleTerminal::FConsoleTerminal() = default;
 
 FConsoleTerminal::~FConsoleTerminal()
 {
@@ -133,7 +130,6 @@ bool FConsoleTerminal::Start(std::string& Error)
 	SetConsoleCtrlHandler(&DeliverControlCAsKey, TRUE);
 	StopSignals::WatchSessionEnd();
 	UpdateSize();
-	GLog->AddOutputDevice(&FatalGuard);
 	return true;
 }
 
@@ -143,7 +139,6 @@ void FConsoleTerminal::Stop()
 	{
 		return;
 	}
-	GLog->RemoveOutputDevice(&FatalGuard);
 	SetConsoleCtrlHandler(&DeliverControlCAsKey, FALSE);
 	SetUnhandledExceptionFilter(GPreviousCrashFilter);
 	ConsoleInputQueue::Pause();
@@ -279,14 +274,4 @@ FHostInputEvent FConsoleTerminal::ReadInput()
 			return FHostInputEvent();
 		}
 	}
-}
-
-void FConsoleTerminal::FFatalGuard::Serialize(const TCHAR* Message, ELogVerbosity::Type Verbosity, const FName& Category)
-{
-	if (Verbosity != ELogVerbosity::Fatal)
-	{
-		return;
-	}
-	Terminal.Stop();
-	std::fprintf(stderr, "%s\n", StringConv::ToUtf8(FormatLogLine(Message, Verbosity, Category)).c_str());
 }

@@ -7,7 +7,6 @@
 
 #include "Containers/Array.h"
 #include "FrontEnd/HostTerminal.h"
-#include "Misc/OutputDevice.h"
 #include "Windows/ConsoleInputDecoder.h"
 #include "Windows/WindowsConsoleIncludes.h"
 
@@ -32,17 +31,6 @@ public:
 	virtual FHostInputEvent ReadInput() override;
 
 private:
-	/** Gives the console back before a fatal error's message, so that the message can be read. */
-	class FFatalGuard : public FOutputDevice
-	{
-	public:
-		explicit FFatalGuard(FConsoleTerminal& InTerminal) : Terminal(InTerminal) {}
-		virtual void Serialize(const TCHAR* Message, ELogVerbosity::Type Verbosity, const FName& Category) override;
-
-	private:
-		FConsoleTerminal& Terminal;
-	};
-
 	/**
 	 * Reads the console window's size and makes the screen buffer exactly as
 	 * big, so that it never scrolls. True when the size changed.
@@ -64,5 +52,4 @@ private:
 	/** Events decoded from records read together, and a held key's repeats, in order. */
 	std::deque<FHostInputEvent> PendingEvents;
 	TArray<CHAR_INFO> Cells;
-	FFatalGuard FatalGuard;
 };

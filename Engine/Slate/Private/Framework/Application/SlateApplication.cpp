@@ -221,12 +221,13 @@ void FSlateApplication::RunMainLoop()
 
 bool FSlateApplication::PumpEvent()
 {
-	if (const TSharedPtr<ISlateRenderer> CurrentRenderer = Renderer)
+	const TSharedPtr<ISlateEventSource> Source = EventSource;
+	const TSharedPtr<ISlateRenderer> CurrentRenderer = Renderer;
+	if (CurrentRenderer.IsValid() && !(Source.IsValid() && Source->HasPendingEvents()))
 	{
 		CurrentRenderer->Present(PaintToSurface());
 	}
 	FSlateEvent Event;
-	const TSharedPtr<ISlateEventSource> Source = EventSource;
 	if (!Source.IsValid() || !Source->WaitForNextEvent(Event))
 	{
 		RequestQuit();
