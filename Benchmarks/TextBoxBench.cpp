@@ -81,7 +81,7 @@ namespace
 		FGeometry Geometry;
 	};
 
-	void AtTheEnd(FFocusedBox&)
+	void AtTheEnd(FFocusedBox& /*Box*/)
 	{
 	}
 

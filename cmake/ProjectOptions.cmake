@@ -10,8 +10,9 @@ target_compile_options(hmd_warnings INTERFACE
 
 # hmd_engine_library(<target> <API macro> SOURCES ... DEPENDS ...)
 # One shared library of the engine layer: Public/ is its interface, Private/
-# its implementation, and <API macro> exports its symbols while it is built
-# and imports them everywhere else.
+# its implementation, and <API macro> (with its fallback in the library's
+# Public/<Area>Api.h) exports its symbols while it is built and imports them
+# everywhere else.
 function(hmd_engine_library Target ApiMacro)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS;PRIVATE_DEPENDS" ${ARGN})
   add_library(${Target} SHARED ${ARG_SOURCES})

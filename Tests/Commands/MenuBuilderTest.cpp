@@ -12,7 +12,7 @@ namespace
 {
 	FText Text(const TCHAR* String) { return FText::FromString(String); }
 
-	FNewMenuDelegate NoContent() { return FNewMenuDelegate::CreateLambda([](FMenuBuilder&) {}); }
+	FNewMenuDelegate NoContent() { return FNewMenuDelegate::CreateLambda([](FMenuBuilder& /*MenuBuilder*/) {}); }
 
 	FMenuBarExtensionDelegate AddPullDown(const TCHAR* Label)
 	{

@@ -1,4 +1,4 @@
-#include "Script/EditorScript.h"
+#include "HmdEditor/Script/EditorScript.h"
 
 #include <gtest/gtest.h>
 
@@ -29,9 +29,9 @@ TEST(EditorScript, ReadsActionsAndSkipsBlankAndCommentLines)
 		"type HMD1\n"
 		"screen\n"
 		"quit";
-	TArray<FScriptCommand> Commands;
-	FScriptError Error;
-	ASSERT_TRUE(ParseEditorScript(Script, Commands, Error)) << Error.Message;
+	const TValueOrError<TArray<FScriptCommand>, FScriptError> Parsed = ParseEditorScript(Script);
+	ASSERT_TRUE(Parsed.HasValue()) << Parsed.GetError().Message;
+	const TArray<FScriptCommand>& Commands = Parsed.GetValue();
 	ASSERT_EQ(Commands.Num(), 4);
 
 	EXPECT_EQ(Commands[0].Action, EScriptAction::Press);
@@ -65,9 +65,9 @@ TEST(EditorScript, TypesEverythingAfterTheFirstSpaceExactly)
 	};
 	for (const FCase& Case : Cases)
 	{
-		TArray<FScriptCommand> Commands;
-		FScriptError Error;
-		ASSERT_TRUE(ParseEditorScript(Case.Line, Commands, Error)) << Case.Line << ": " << Error.Message;
+		const TValueOrError<TArray<FScriptCommand>, FScriptError> Parsed = ParseEditorScript(Case.Line);
+		ASSERT_TRUE(Parsed.HasValue()) << Case.Line << ": " << Parsed.GetError().Message;
+		const TArray<FScriptCommand>& Commands = Parsed.GetValue();
 		ASSERT_EQ(Commands.Num(), 1) << Case.Line;
 		EXPECT_EQ(TypedText(Commands[0]), Case.Expected) << Case.Line;
 	}
@@ -91,9 +91,9 @@ TEST(EditorScript, SleepsForWholeOrDecimalSeconds)
 	};
 	for (const FCase& Case : Cases)
 	{
-		TArray<FScriptCommand> Commands;
-		FScriptError Error;
-		ASSERT_TRUE(ParseEditorScript(Case.Line, Commands, Error)) << Case.Line << ": " << Error.Message;
+		const TValueOrError<TArray<FScriptCommand>, FScriptError> Parsed = ParseEditorScript(Case.Line);
+		ASSERT_TRUE(Parsed.HasValue()) << Case.Line << ": " << Parsed.GetError().Message;
+		const TArray<FScriptCommand>& Commands = Parsed.GetValue();
 		ASSERT_EQ(Commands.Num(), 1) << Case.Line;
 		EXPECT_EQ(Commands[0].Action, EScriptAction::Sleep) << Case.Line;
 		EXPECT_EQ(Commands[0].Duration, Case.Expected) << Case.Line;
@@ -122,9 +122,9 @@ TEST(EditorScript, RefusesSleepsThatAreNotAPlainDecimalUpToAnHour)
 	};
 	for (const FCase& Case : Cases)
 	{
-		TArray<FScriptCommand> Commands;
-		FScriptError Error;
-		EXPECT_FALSE(ParseEditorScript(std::string("key Enter\nsleep ") + Case.Argument + "\n", Commands, Error)) << Case.Description;
+		const TValueOrError<TArray<FScriptCommand>, FScriptError> Parsed = ParseEditorScript(std::string("key Enter\nsleep ") + Case.Argument + "\n");
+		ASSERT_TRUE(Parsed.HasError()) << Case.Description;
+		const FScriptError& Error = Parsed.GetError();
 		EXPECT_EQ(Error.Line, 2) << Case.Description;
 		EXPECT_EQ(Error.Message, std::string("\"sleep\" wants SECONDS from 0 to 3600, written like 2 or 0.5, not \"") + Case.Argument + "\"")
 			<< Case.Description;
@@ -133,9 +133,9 @@ TEST(EditorScript, RefusesSleepsThatAreNotAPlainDecimalUpToAnHour)
 
 TEST(EditorScript, AcceptsWindowsLineEndsAndAByteOrderMark)
 {
-	TArray<FScriptCommand> Commands;
-	FScriptError Error;
-	ASSERT_TRUE(ParseEditorScript("\xEF\xBB\xBFkey Tab\r\nscreen\r\n\r\nquit\r\n", Commands, Error)) << Error.Message;
+	const TValueOrError<TArray<FScriptCommand>, FScriptError> Parsed = ParseEditorScript("\xEF\xBB\xBFkey Tab\r\nscreen\r\n\r\nquit\r\n");
+	ASSERT_TRUE(Parsed.HasValue()) << Parsed.GetError().Message;
+	const TArray<FScriptCommand>& Commands = Parsed.GetValue();
 	ASSERT_EQ(Commands.Num(), 3);
 	EXPECT_EQ(Commands[0].Presses[0], FHostKeyPress::Named(EHostKey::Tab));
 	EXPECT_EQ(Commands[1].Action, EScriptAction::Screen);
@@ -157,13 +157,11 @@ TEST(EditorScript, NamesTheFirstBadLineAndKeepsNoCommands)
 	};
 	for (const FCase& Case : Cases)
 	{
-		TArray<FScriptCommand> Commands;
-		Commands.Add(FScriptCommand());
-		FScriptError Error;
-		EXPECT_FALSE(ParseEditorScript(Case.Script, Commands, Error)) << Case.Script;
+		const TValueOrError<TArray<FScriptCommand>, FScriptError> Parsed = ParseEditorScript(Case.Script);
+		ASSERT_TRUE(Parsed.HasError()) << Case.Script;
+		const FScriptError& Error = Parsed.GetError();
 		EXPECT_EQ(Error.Line, Case.Line) << Case.Script;
 		EXPECT_EQ(Error.Message, Case.Message) << Case.Script;
-		EXPECT_EQ(Commands.Num(), 1) << "a failed read leaves the output as it was";
 	}
 }
 
@@ -171,9 +169,8 @@ TEST(EditorScript, EmptyScriptHasNoCommands)
 {
 	for (const char* Script : {"", "\n\n", "# nothing\n"})
 	{
-		TArray<FScriptCommand> Commands;
-		FScriptError Error;
-		EXPECT_TRUE(ParseEditorScript(Script, Commands, Error));
-		EXPECT_TRUE(Commands.IsEmpty());
+		const TValueOrError<TArray<FScriptCommand>, FScriptError> Parsed = ParseEditorScript(Script);
+		ASSERT_TRUE(Parsed.HasValue());
+		EXPECT_TRUE(Parsed.GetValue().IsEmpty());
 	}
 }

@@ -1,16 +1,16 @@
-#include "HmdEditorOptions.h"
+#include "HmdEditor/HmdEditorOptions.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 
 TEST(HmdEditorOptions, DefaultsToTheTerminalAt100x30)
 {
-	FHmdEditorOptions Options;
-	std::string Error;
-	ASSERT_TRUE(ParseHmdEditorOptions({}, Options, Error));
+	const TValueOrError<FHmdEditorOptions, std::string> Parsed = ParseHmdEditorOptions({});
+	ASSERT_TRUE(Parsed.HasValue());
+	const FHmdEditorOptions& Options = Parsed.GetValue();
 	EXPECT_FALSE(Options.IsScripted());
 	EXPECT_TRUE(Options.DocumentsFolder.empty());
 	EXPECT_EQ(Options.Columns, 100);
@@ -36,9 +36,9 @@ TEST(HmdEditorOptions, ReadsEachOptionInBothForms)
 	};
 	for (const FCase& Case : Cases)
 	{
-		FHmdEditorOptions Options;
-		std::string Error;
-		ASSERT_TRUE(ParseHmdEditorOptions(Case.Arguments, Options, Error)) << Error;
+		const TValueOrError<FHmdEditorOptions, std::string> Parsed = ParseHmdEditorOptions(Case.Arguments);
+		ASSERT_TRUE(Parsed.HasValue()) << Parsed.GetError();
+		const FHmdEditorOptions& Options = Parsed.GetValue();
 		EXPECT_EQ(Options.DocumentsFolder, Case.Documents);
 		EXPECT_EQ(Options.ScriptPath, Case.Script);
 		EXPECT_EQ(Options.Columns, Case.Columns);
@@ -62,9 +62,9 @@ TEST(HmdEditorOptions, RejectsBadArgumentsWithAClearMessage)
 	};
 	for (const FCase& Case : Cases)
 	{
-		FHmdEditorOptions Options;
-		std::string Error;
-		EXPECT_FALSE(ParseHmdEditorOptions(Case.Arguments, Options, Error));
+		const TValueOrError<FHmdEditorOptions, std::string> Parsed = ParseHmdEditorOptions(Case.Arguments);
+		ASSERT_TRUE(Parsed.HasError());
+		const std::string& Error = Parsed.GetError();
 		EXPECT_EQ(Error, Case.Message);
 	}
 }
@@ -74,9 +74,9 @@ TEST(HmdEditorOptions, RejectsSizesOutsideTheLimits)
 	for (const char* Size : {"80", "80x", "x24", "80X24", "19x24", "80x4", "1001x24", "80x1001", "-80x24", "+80x24", "80x24x1", " 80x24",
 			 "80 x24", "99999999999x24", "0x0"})
 	{
-		FHmdEditorOptions Options;
-		std::string Error;
-		EXPECT_FALSE(ParseHmdEditorOptions({"--script", "s", "--size", Size}, Options, Error)) << Size;
+		const TValueOrError<FHmdEditorOptions, std::string> Parsed = ParseHmdEditorOptions({"--script", "s", "--size", Size});
+		ASSERT_TRUE(Parsed.HasError()) << Size;
+		const std::string& Error = Parsed.GetError();
 		EXPECT_NE(Error.find("--size wants COLSxROWS"), std::string::npos) << Size;
 	}
 }
@@ -95,9 +95,9 @@ TEST(HmdEditorOptions, RefusesPathNamesThatAreNotUtf8ShowingTheBadBytes)
 	};
 	for (const FCase& Case : Cases)
 	{
-		FHmdEditorOptions Options;
-		std::string Error;
-		EXPECT_FALSE(ParseHmdEditorOptions(Case.Arguments, Options, Error)) << Case.Description;
+		const TValueOrError<FHmdEditorOptions, std::string> Parsed = ParseHmdEditorOptions(Case.Arguments);
+		ASSERT_TRUE(Parsed.HasError()) << Case.Description;
+		const std::string& Error = Parsed.GetError();
 		EXPECT_EQ(Error, Case.Message) << Case.Description;
 	}
 }
@@ -107,17 +107,17 @@ TEST(HmdEditorOptions, TakesNamesTheEngineTextCarriesUnchanged)
 	// An encoded lone surrogate is what the Windows command line gives for such a name; it comes back as the same bytes.
 	for (const std::string Folder : {"/srv/J\xC3\xBCrgen/\xE5\x85\xB1", "/srv/\xF0\x9F\x98\x80", "/srv/\xED\xA0\x80-lone", "/srv/\xEF\xBF\xBD"})
 	{
-		FHmdEditorOptions Options;
-		std::string Error;
-		EXPECT_TRUE(ParseHmdEditorOptions({"--documents", Folder}, Options, Error)) << Error;
+		const TValueOrError<FHmdEditorOptions, std::string> Parsed = ParseHmdEditorOptions({"--documents", Folder});
+		ASSERT_TRUE(Parsed.HasValue()) << Parsed.GetError();
+		const FHmdEditorOptions& Options = Parsed.GetValue();
 		EXPECT_EQ(Options.DocumentsFolder, Folder);
 	}
 }
 
 TEST(HmdEditorOptions, TheDocumentsFolderMustBeAnExistingFolder)
 {
-	const std::filesystem::path Root =
-		std::filesystem::temp_directory_path() / ("hmd-editor-options-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+	const FTempFolder Temp;
+	const std::filesystem::path& Root = Temp.Native();
 	std::filesystem::create_directories(Root / "Documents");
 	std::ofstream(Root / "file") << "a file";
 #ifndef _WIN32
@@ -137,9 +137,8 @@ TEST(HmdEditorOptions, TheDocumentsFolderMustBeAnExistingFolder)
 	{
 		FHmdEditorOptions Options;
 		Options.DocumentsFolder = Case.Folder;
-		std::string Error;
-		EXPECT_EQ(CheckDocumentsFolder(Options, Error), Case.Message.empty()) << Case.Description;
-		EXPECT_EQ(Error, Case.Message) << Case.Description;
+		const TValueOrError<void, std::string> Checked = CheckDocumentsFolder(Options);
+		EXPECT_EQ(Checked.HasValue(), Case.Message.empty()) << Case.Description;
+		EXPECT_EQ(Checked.HasError() ? Checked.GetError() : std::string(), Case.Message) << Case.Description;
 	}
-	std::filesystem::remove_all(Root);
 }

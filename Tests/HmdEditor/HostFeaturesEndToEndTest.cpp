@@ -37,7 +37,8 @@ namespace
 	class HostFeatures : public FHmdEditorRunTest
 	{
 	protected:
-		std::string ModulePath() const { return ConfigFile.generic_string(); }
+		/** The settings file's path as the module names it: the documents folder as given, then its own part with '/'. */
+		std::string ModulePath() const { return Documents.string() + "/Orvek/Skellan_4.20/Config/OHeadSetConfig.json"; }
 	};
 }
 

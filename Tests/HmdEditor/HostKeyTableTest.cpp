@@ -1,6 +1,6 @@
 // The key table in the code is the README's: both list the same rows.
-#include "Help/HostHelp.h"
-#include "Help/HostKeyTable.h"
+#include "HmdEditor/Help/HostHelp.h"
+#include "HmdEditor/Help/HostKeyTable.h"
 
 #include "Containers/StringConv.h"
 

@@ -1,6 +1,6 @@
 // The session's log: every line kept in order up to its bound, and the
 // message the status line shows until the next key press.
-#include "Log/HostLogHistory.h"
+#include "HmdEditor/Log/HostLogHistory.h"
 
 #include "Containers/StringConv.h"
 

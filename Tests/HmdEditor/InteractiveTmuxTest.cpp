@@ -24,8 +24,7 @@ TEST_F(HmdEditorInteractive, TheMainJobInATerminalFromStartToQuit)
 	ASSERT_TRUE(Tmux.WaitForText("[Tracker 7_")) << Tmux.CapturePane();
 	Tmux.SendKeys("Tab Space");
 	ASSERT_TRUE(Tmux.WaitForText("[x]")) << Tmux.CapturePane();
-	Tmux.SendKeys("Escape");
-	ASSERT_TRUE(Tmux.WaitFor([](const std::string& Screen) { return Screen.find("Hmd Name") == std::string::npos; })) << Tmux.CapturePane();
+	CloseSettings(Tmux);
 
 	Tmux.SendKeys("C-q");
 	ASSERT_TRUE(Tmux.WaitForExit()) << Tmux.CapturePane();

@@ -1,4 +1,4 @@
-#include "Input/KeyNames.h"
+#include "HmdEditor/Input/KeyNames.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The menu bar widget in a running application: the pointer moving along
 // the titles while a menu is open, and the styles it paints.
-#include "Widgets/SMainMenuBar.h"
+#include "HmdEditor/Widgets/SMainMenuBar.h"
 
 #include "Framework/Application/SlateApplication.h"
 #include "Framework/MultiBox/MultiBoxBuilder.h"

@@ -1,4 +1,4 @@
-#include "Menus/MainMenuLayout.h"
+#include "HmdEditor/Menus/MainMenuLayout.h"
 
 #include "Text/CodePointString.h"
 

@@ -1,4 +1,4 @@
-#include "Menus/MainMenuState.h"
+#include "HmdEditor/Menus/MainMenuState.h"
 
 #include "Framework/MultiBox/MultiBoxBuilder.h"
 #include "Textures/SlateIcon.h"

@@ -1,5 +1,5 @@
 // How the host's text windows cut long lines into rows.
-#include "Widgets/SScrollingTextView.h"
+#include "HmdEditor/Widgets/SScrollingTextView.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // What the status line keeps as it narrows: the first key hint, then the
 // message (cut with a mark), then the other hints while they fit.
-#include "Widgets/SStatusLine.h"
+#include "HmdEditor/Widgets/SStatusLine.h"
 
 #include "Framework/Application/SlateApplication.h"
 #include "Widgets/SWindow.h"

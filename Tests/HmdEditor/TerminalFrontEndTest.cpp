@@ -1,7 +1,7 @@
-#include "FrontEnd/TerminalFrontEnd.h"
+#include "HmdEditor/FrontEnd/TerminalFrontEnd.h"
 
 #include "Application/SlateEvent.h"
-#include "Input/HostInput.h"
+#include "HmdEditor/Input/HostInput.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Terminal/TerminalInputDecoder.h"
+#include "HmdEditor/Terminal/TerminalInputDecoder.h"
 
 #include <gtest/gtest.h>
 

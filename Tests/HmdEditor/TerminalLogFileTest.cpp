@@ -1,6 +1,7 @@
 #include "FileBytes.h"
-#include "FrontEnd/LogFileOutputDevice.h"
-#include "Terminal/TerminalLogFile.h"
+#include "HmdEditor/FrontEnd/LogFileOutputDevice.h"
+#include "HmdEditor/Terminal/TerminalLogFile.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -25,13 +26,13 @@ TEST(TerminalLogFile, PathFollowsXdgStateHomeThenHome)
 
 TEST(TerminalLogFile, AppendsLinesAndCreatesTheFolders)
 {
-	const std::filesystem::path Folder = std::filesystem::temp_directory_path() / ("hmd-editor-log-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" + std::to_string(reinterpret_cast<uintptr_t>(&Folder)));
-	const std::filesystem::path Path = Folder / "deeper" / "hmd-editor.log";
+	const FTempFolder Folder;
+	const std::filesystem::path Path = Folder.Native() / "deeper" / "hmd-editor.log";
 	for (int Session = 0; Session < 2; ++Session)
 	{
 		FLogFileOutputDevice Device;
-		std::string Error;
-		ASSERT_TRUE(Device.Open(Path.string(), Error)) << Error;
+		const TValueOrError<void, std::string> Opened = Device.Open(Path.string());
+		ASSERT_TRUE(Opened.HasValue()) << Opened.GetError();
 		Device.Serialize(TEXT("Could not save"), ELogVerbosity::Warning, FName(TEXT("LogOrvekHmdSettings")));
 	}
 	const std::string Content = ReadFileBytes(Path);
@@ -39,16 +40,15 @@ TEST(TerminalLogFile, AppendsLinesAndCreatesTheFolders)
 	EXPECT_NE(Content.find(Line), std::string::npos);
 	EXPECT_NE(Content.find(Line, Content.find(Line) + 1), std::string::npos) << "the second session appends";
 	EXPECT_EQ(Content.rfind("--- hmd-editor started ", 0), 0u);
-	std::filesystem::remove_all(Folder);
 }
 
 TEST(TerminalLogFile, HoldsLinesWhenTheFileCannotBeOpened)
 {
 	FLogFileOutputDevice Device;
-	std::string Error;
-	EXPECT_FALSE(Device.Open("", Error));
-	EXPECT_FALSE(Error.empty());
-	EXPECT_FALSE(Device.Open("/proc/no-such-folder/hmd-editor.log", Error));
+	const TValueOrError<void, std::string> WithoutPlace = Device.Open("");
+	ASSERT_TRUE(WithoutPlace.HasError());
+	EXPECT_FALSE(WithoutPlace.GetError().empty());
+	EXPECT_TRUE(Device.Open("/proc/no-such-folder/hmd-editor.log").HasError());
 	Device.Serialize(TEXT("held"), ELogVerbosity::Warning, FName(TEXT("LogTest")));
 	::testing::internal::CaptureStderr();
 	Device.ReleaseHeldLines();

@@ -1,5 +1,5 @@
-#include "Terminal/TerminalCharacters.h"
-#include "Terminal/TerminalStyles.h"
+#include "HmdEditor/Terminal/TerminalCharacters.h"
+#include "HmdEditor/Terminal/TerminalStyles.h"
 
 #include <gtest/gtest.h>
 

@@ -30,8 +30,7 @@ TEST_F(HmdEditorInteractive, TheCLocaleTypesUtf8AndKeepsEveryKeyWorking)
 	ASSERT_TRUE(Tmux.WaitForText("[Zo!_")) << Tmux.CapturePane();
 	Tmux.SendKeys("-l " + QuoteForShell("ë"));
 	ASSERT_TRUE(Tmux.WaitForText("[Zoë!")) << Tmux.CapturePane();
-	Tmux.SendKeys("Escape");
-	ASSERT_TRUE(Tmux.WaitFor([](const std::string& Screen) { return Screen.find("Hmd Name") == std::string::npos; })) << Tmux.CapturePane();
+	CloseSettings(Tmux);
 	Tmux.SendKeys("F10");
 	ASSERT_TRUE(Tmux.WaitForText("[File]")) << Tmux.CapturePane();
 	Tmux.SendKeys("Escape C-q");
@@ -109,7 +108,7 @@ TEST_F(HmdEditorInteractive, AFatalSignalGivesTheTerminalBack)
 	EXPECT_EQ(Tmux.Query("#{mouse_any_flag}"), "0");
 	EXPECT_EQ(Tmux.Query("#{mouse_sgr_flag}"), "0");
 	EXPECT_EQ(Tmux.Query("#{cursor_flag}"), "1");
-	ASSERT_TRUE(Tmux.WaitFor([this](const std::string&) { return std::filesystem::exists(Folder / "modes.after"); }));
+	ASSERT_TRUE(Tmux.WaitFor([this](const std::string& /*Screen*/) { return std::filesystem::exists(Folder / "modes.after"); }));
 	EXPECT_EQ(ReadFileBytes(Folder / "modes.after"), ReadFileBytes(Folder / "modes.before")) << "the terminal's modes are as they were";
 }
 

@@ -131,16 +131,9 @@ void HmdEditorInteractive::SetUp()
 	{
 		GTEST_SKIP() << "tmux is not installed";
 	}
-	Folder = std::filesystem::temp_directory_path() / ("hmd-editor-tmux-" + std::to_string(getpid()));
 	Documents = Folder / "Documents";
 	std::filesystem::create_directories(Documents);
 	ConfigFile = Documents / "Orvek" / "Skellan_4.20" / "Config" / "OHeadSetConfig.json";
-}
-
-void HmdEditorInteractive::TearDown()
-{
-	std::error_code Ignored;
-	std::filesystem::remove_all(Folder, Ignored);
 }
 
 void HmdEditorInteractive::StartEditor(const FTmux& Tmux, const std::string& Environment, int Columns) const
@@ -165,6 +158,12 @@ void HmdEditorInteractive::OpenSettings(const FTmux& Tmux)
 {
 	Tmux.SendKeys("F10 Right Right Right Right Enter");
 	ASSERT_TRUE(Tmux.WaitForText("Hmd Setting")) << Tmux.CapturePane();
+}
+
+void HmdEditorInteractive::CloseSettings(const FTmux& Tmux)
+{
+	Tmux.SendKeys("Escape");
+	ASSERT_TRUE(Tmux.WaitFor([](const std::string& Screen) { return Screen.find("Hmd Name") == std::string::npos; })) << Tmux.CapturePane();
 }
 
 std::string HmdEditorInteractive::ReadSettings() const

@@ -3,6 +3,8 @@
 // pane against a documents folder of the test's own.
 #pragma once
 
+#include "TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -54,7 +56,6 @@ class HmdEditorInteractive : public testing::Test
 {
 protected:
 	void SetUp() override;
-	void TearDown() override;
 
 	/**
 	 * Starts the program in the pane through a shell that writes its exit
@@ -67,6 +68,8 @@ protected:
 	static void StartInPane(const FTmux& Tmux, const std::string& Command, int Columns = 100);
 	/** Opens the settings window from the menu bar. */
 	static void OpenSettings(const FTmux& Tmux);
+	/** Closes the settings window with Escape and waits until it is gone. */
+	static void CloseSettings(const FTmux& Tmux);
 	/** The settings file as UTF-8 text: it is stored as UTF-16 (with its byte order mark) when it holds more than ASCII. */
 	std::string ReadSettings() const;
 	std::filesystem::path StatusFile() const { return Folder / "status"; }
@@ -75,7 +78,8 @@ protected:
 	/** The status the shell wrote when the program ended; empty when it did not end in time. */
 	std::string WaitForExitStatus() const;
 
-	std::filesystem::path Folder;
+	FTempFolder Temp;
+	const std::filesystem::path& Folder = Temp.Native();
 	std::filesystem::path Documents;
 	std::filesystem::path ConfigFile;
 };

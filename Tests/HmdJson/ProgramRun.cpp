@@ -1,10 +1,43 @@
 #include "ProgramRun.h"
 
 #include "RunCommandLine.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
+
+namespace
+{
+	/**
+	 * Runs the tests inside a temporary folder, so that the files they make
+	 * by relative names go there and are removed at the end, whatever the
+	 * folder the tests were started in.
+	 */
+	class FTestFolderEnvironment : public testing::Environment
+	{
+	public:
+		void SetUp() override
+		{
+			Folder.emplace();
+			StartFolder = std::filesystem::current_path();
+			std::filesystem::current_path(Folder->Native());
+		}
+
+		void TearDown() override
+		{
+			std::filesystem::current_path(StartFolder);
+			Folder.reset();
+		}
+
+	private:
+		std::optional<FTempFolder> Folder;
+		std::filesystem::path StartFolder;
+	};
+
+	testing::Environment* const TestFolderEnvironment = testing::AddGlobalTestEnvironment(new FTestFolderEnvironment);
+}
 
 const std::string SettingsText = "{\r\n\t\"SubjectName\": \"HMD1\",\r\n\t\"EnableLogging\": true\r\n}";
 
@@ -14,9 +47,17 @@ std::string FileStem()
 	return std::string("hmdjson_") + Info->test_suite_name() + "_" + Info->name();
 }
 
+namespace
+{
+	// Made absolute before the tests move into their temporary folder: under
+	// Wine that folder is on another drive, where a path without one would
+	// not lead to the program.
+	const std::string AbsoluteProgramPath = std::filesystem::absolute(std::filesystem::path(HMD_JSON_PROGRAM)).make_preferred().string();
+}
+
 std::string ProgramPath()
 {
-	return std::filesystem::path(HMD_JSON_PROGRAM).make_preferred().string();
+	return AbsoluteProgramPath;
 }
 
 FRun RunProgram(const std::string& Arguments, const std::string& ShellPrefix, const std::string& Redirection)

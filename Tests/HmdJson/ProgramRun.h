@@ -1,6 +1,7 @@
 // Running the built hmd-json from the end-to-end tests: each test writes its
 // input files, runs the program through the shell with its standard output
-// and error sent to files, and compares bytes. Only the shell and plain
+// and error sent to files, and compares bytes. The tests run inside a
+// temporary folder of their own, removed at the end with all they wrote. Only the shell and plain
 // redirections are used, and no path is quoted (the test paths have no
 // spaces), so the same command works for a POSIX shell and for cmd.exe.
 #pragma once

@@ -77,7 +77,7 @@ namespace
 	}
 
 	/** The tree that ReadTree gave, as one value. */
-	TSharedPtr<FJsonValue> RootValue(const JsonSerializer::OpenScope& Root)
+	TSharedPtr<FJsonValue> RootValue(const JsonSerializer::FDocument& Root)
 	{
 		if (Root.Kind == EJson::Object)
 		{
@@ -214,7 +214,7 @@ namespace JsonReadCheck
 		const FString Text = FTextFileEncoding::Decode(Bytes, Size);
 
 		const TSharedRef<StringJsonReader> Reader = StringJsonReader::Create(Text);
-		JsonSerializer::OpenScope Root;
+		JsonSerializer::FDocument Root;
 		const bool bTree = JsonSerializer::ReadTree(Reader, Root);
 		const FString TreeError = Reader->ErrorText();
 		if (!bTree && TreeError.IsEmpty())

@@ -1,5 +1,5 @@
 #include "EngineTextPrinters.h"
-#include "../Modules/ModuleEventLog.h"
+#include "ModuleEventLog.h"
 #include "TestMenuCommands.h"
 
 #include "Framework/Commands/BindingContext.h"
@@ -113,7 +113,7 @@ TEST_F(LevelEditorTest, ShutDownLetsGoOfTheExtenders)
 TEST_F(LevelEditorTest, AModuleLibraryExtendsTheMenuBarUntilItIsUnloaded)
 {
 	int32 Announcements = 0;
-	const FDelegateHandle Handle = FBindingContext::CommandsChanged.AddLambda([&Announcements](const FBindingContext&) { ++Announcements; });
+	const FDelegateHandle Handle = FBindingContext::CommandsChanged.AddLambda([&Announcements](const FBindingContext& /*Context*/) { ++Announcements; });
 
 	FModuleManager& Manager = FModuleManager::Get();
 	ASSERT_NE(Manager.LoadModule("HmdTestMenuModule"), nullptr);

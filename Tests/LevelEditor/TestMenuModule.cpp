@@ -1,7 +1,7 @@
 // A module that adds a "Test Menu" pull-down after the Level Editor's "Help"
 // menu, with one entry running its one command, and withdraws it again at
 // shut-down. It records what happens to it on LogTestModule.
-#include "../Modules/TestModuleSupport.h"
+#include "TestModuleSupport.h"
 
 #include "TestMenuCommands.h"
 

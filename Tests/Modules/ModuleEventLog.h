@@ -13,7 +13,7 @@ public:
 	FModuleEventLog(const FModuleEventLog&) = delete;
 	FModuleEventLog& operator=(const FModuleEventLog&) = delete;
 
-	void Serialize(const TCHAR* Message, ELogVerbosity::Type, const FName& Category) override
+	void Serialize(const TCHAR* Message, ELogVerbosity::Type /*Verbosity*/, const FName& Category) override
 	{
 		if (Category == FName(TEXT("LogTestModule")))
 		{

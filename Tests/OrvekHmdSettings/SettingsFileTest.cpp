@@ -12,7 +12,6 @@
 
 #include <filesystem>
 #include <optional>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -162,9 +161,7 @@ TEST(SettingsFileParse, DescribesWhyAContentDidNotLoad)
 
 TEST(SettingsFileParse, ReadsBothFileEncodingsAlike)
 {
-	std::random_device Random;
-	const std::filesystem::path Folder = std::filesystem::temp_directory_path() / ("orvek-settings-file-" + std::to_string(Random()));
-	std::filesystem::create_directories(Folder);
+	const FTempFolder Folder;
 	const struct
 	{
 		const char* Description;
@@ -176,7 +173,7 @@ TEST(SettingsFileParse, ReadsBothFileEncodingsAlike)
 	for (const auto& Case : Cases)
 	{
 		SCOPED_TRACE(Case.Description);
-		const std::filesystem::path File = Folder / "OHeadSetConfig.json";
+		const std::filesystem::path File = Folder.Native() / "OHeadSetConfig.json";
 		WriteFileBytes(File, Case.Bytes);
 		FString Text;
 		ASSERT_TRUE(FFileHelper::LoadFileToString(Text, *FString(File.u16string())));
@@ -187,8 +184,6 @@ TEST(SettingsFileParse, ReadsBothFileEncodingsAlike)
 		EXPECT_TRUE(Findings.LoadedCleanly());
 		EXPECT_EQ(Utf8Strings(Findings.DroppedKeys), std::vector<std::string>{"Extra"});
 	}
-	std::error_code Ignored;
-	std::filesystem::remove_all(Folder, Ignored);
 }
 
 TEST(SettingsFilePath, LiesBelowTheDocumentsFolder)

@@ -119,7 +119,7 @@ TEST_F(FSettingsModuleTest, TheCommandIsRegisteredWithoutAKeyChord)
 TEST_F(FSettingsModuleTest, RegisteringTwiceKeepsOneCommandSetAndReRegisteringMakesANewOne)
 {
 	int32 Broadcasts = 0;
-	const FDelegateHandle Handle = FBindingContext::CommandsChanged.AddLambda([&Broadcasts](const FBindingContext&) { ++Broadcasts; });
+	const FDelegateHandle Handle = FBindingContext::CommandsChanged.AddLambda([&Broadcasts](const FBindingContext& /*Context*/) { ++Broadcasts; });
 
 	const FOrvekHmdSettingsCommands* First = &FOrvekHmdSettingsCommands::Get();
 	FOrvekHmdSettingsCommands::Register();

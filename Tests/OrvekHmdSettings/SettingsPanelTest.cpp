@@ -58,6 +58,24 @@ TEST_F(FSettingsTest, SavedValuesAreShownAndWrittenBackByteForByte)
 	EXPECT_EQ(ReadConfig().size(), 53u);
 }
 
+TEST_F(FSettingsTest, TheTwoRowsShowALabelAndItsFieldSideBySide)
+{
+	WriteConfig(Hmd1File);
+	OpenPanel();
+	const TArray<FString> Rows = Screen();
+	int32 NameRow = INDEX_NONE;
+	for (int32 Row = 0; Row < Rows.Num() && NameRow == INDEX_NONE; ++Row)
+	{
+		NameRow = Rows[Row].View().find(u"Hmd Name") != std::u16string_view::npos ? Row : INDEX_NONE;
+	}
+	ASSERT_NE(NameRow, INDEX_NONE);
+	ASSERT_LT(NameRow + 2, Rows.Num());
+	// Each label takes the left half of its row and its field the right half; a free row lies between them.
+	EXPECT_NE(Rows[NameRow].View().find(u"\u2502 Hmd Name       [HMD1_________] \u2502"), std::u16string_view::npos) << Utf8(Rows[NameRow]);
+	EXPECT_NE(Rows[NameRow + 1].View().find(u"\u2502                                \u2502"), std::u16string_view::npos) << Utf8(Rows[NameRow + 1]);
+	EXPECT_NE(Rows[NameRow + 2].View().find(u"\u2502 Enable Log     [x]             \u2502"), std::u16string_view::npos) << Utf8(Rows[NameRow + 2]);
+}
+
 TEST_F(FSettingsTest, LoadKeepsStartingValuesForWhatTheFileDoesNotGive)
 {
 	struct FCase

@@ -6,6 +6,7 @@
 #include "Framework/Application/SlateApplication.h"
 #include "HAL/FileManagerTesting.h"
 #include "Shell/PlatformShell.h"
+#include "Text/CodePointString.h"
 #include "Widgets/SWindow.h"
 
 #include <algorithm>
@@ -145,14 +146,8 @@ void FSettingsTest::ClosePanel(const TSharedRef<SOrvekHmdSettingsWidget>& Panel)
 void FSettingsTest::Type(const FString& Text) const
 {
 	// One character event per code point, as a keyboard delivers them.
-	const std::u16string_view Units = Text.View();
-	for (SIZE_T Index = 0; Index < Units.size(); ++Index)
+	for (const char32_t Character : CodePointString::FromText(Text))
 	{
-		char32_t Character = Units[Index];
-		if (Character >= 0xD800 && Character <= 0xDBFF && Index + 1 < Units.size() && Units[Index + 1] >= 0xDC00 && Units[Index + 1] <= 0xDFFF)
-		{
-			Character = 0x10000 + ((Character - 0xD800) << 10) + (Units[++Index] - 0xDC00);
-		}
 		FSlateApplication::Get().ProcessKeyCharEvent(FCharacterEvent(Character));
 	}
 }

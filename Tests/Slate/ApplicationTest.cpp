@@ -1,7 +1,7 @@
 #include "Application/QueuedSlateEventSource.h"
 #include "Framework/Docking/TabManager.h"
 #include "Rendering/SlateRenderer.h"
-#include "SettingsPanelFixture.h"
+#include "TestFormPanel.h"
 #include "SlateTestHelpers.h"
 #include "Widgets/SWindow.h"
 
@@ -37,7 +37,7 @@ namespace
 		const TSharedRef<SWindow> Window = SNew(SWindow).Title(FText::FromString(FString(Title))).SizingRule(ESizingRule::Autosized).HasCloseButton(true).SupportsMaximize(false).SupportsMinimize(false);
 		Window->SetContent(Content);
 		const FString Name(Title);
-		Window->SetOnWindowClosed(FOnWindowClosed::CreateLambda([&Counter, Name](const TSharedRef<SWindow>&) {
+		Window->SetOnWindowClosed(FOnWindowClosed::CreateLambda([&Counter, Name](const TSharedRef<SWindow>& /*Closed*/) {
 			++Counter.Closed;
 			Counter.Order.Add(Name);
 		}));
@@ -61,9 +61,9 @@ protected:
 
 TEST_F(ModalLoop, WindowArgumentsAndAutosize)
 {
-	const TSharedRef<STestSettingsPanel> Panel = SNew(STestSettingsPanel);
-	const TSharedRef<SWindow> Window = MakeCountedWindow(Counter, u"Hmd Setting", Panel);
-	EXPECT_EQ(Window->GetTitle().ToString(), FString(u"Hmd Setting"));
+	const TSharedRef<STestFormPanel> Panel = SNew(STestFormPanel);
+	const TSharedRef<SWindow> Window = MakeCountedWindow(Counter, u"Preferences", Panel);
+	EXPECT_EQ(Window->GetTitle().ToString(), FString(u"Preferences"));
 	EXPECT_EQ(Window->GetSizingRule(), ESizingRule::Autosized);
 	EXPECT_TRUE(Window->HasCloseBox());
 	EXPECT_FALSE(Window->HasMaximizeBox());
@@ -84,11 +84,11 @@ TEST_F(ModalLoop, WindowArgumentsAndAutosize)
 
 TEST_F(ModalLoop, EscapeClosesTheWindowOnce)
 {
-	Events->PushText(FString(u"HMD"));
+	Events->PushText(FString(u"Ada"));
 	Events->PushKeyDown(EKeys::Escape);
 	Events->PushAction([] { ADD_FAILURE() << "the loop must stop once its window closed"; });
-	const TSharedRef<STestSettingsPanel> Panel = SNew(STestSettingsPanel);
-	const TSharedRef<SWindow> Window = MakeCountedWindow(Counter, u"Hmd Setting", Panel);
+	const TSharedRef<STestFormPanel> Panel = SNew(STestFormPanel);
+	const TSharedRef<SWindow> Window = MakeCountedWindow(Counter, u"Preferences", Panel);
 	App().AddModalWindow(Window, nullptr);
 
 	EXPECT_EQ(Counter.Closed, 1);
@@ -96,7 +96,7 @@ TEST_F(ModalLoop, EscapeClosesTheWindowOnce)
 	EXPECT_EQ(Events->NumPending(), 1);
 	EXPECT_FALSE(App().IsQuitRequested());
 	// Typed text was committed when the window took the focus away, before the window closed.
-	EXPECT_EQ(Panel->SubjectName, FString(u"HMD"));
+	EXPECT_EQ(Panel->Nickname, FString(u"Ada"));
 	ASSERT_EQ(Panel->Commits.Num(), 1);
 	EXPECT_EQ(Panel->Commits[0], ETextCommit::OnUserMovedFocus);
 	App().RequestDestroyWindow(Window);
@@ -110,16 +110,16 @@ TEST_F(ModalLoop, CloseButtonByKeyAndByClick)
 	Events->PushKeyDown(EKeys::Space);
 	Events->PushKeyDown(EKeys::Tab);
 	Events->PushKeyDown(EKeys::Enter);
-	const TSharedRef<STestSettingsPanel> Panel = SNew(STestSettingsPanel);
-	App().AddModalWindow(MakeCountedWindow(Counter, u"Hmd Setting", Panel), nullptr);
+	const TSharedRef<STestFormPanel> Panel = SNew(STestFormPanel);
+	App().AddModalWindow(MakeCountedWindow(Counter, u"Preferences", Panel), nullptr);
 	EXPECT_EQ(Counter.Closed, 1);
-	EXPECT_TRUE(Panel->EnableLogging) << "Space on the focused check box toggled it";
+	EXPECT_TRUE(Panel->bShowHints) << "Space on the focused check box toggled it";
 	EXPECT_EQ(Events->NumPending(), 0);
 	EXPECT_FALSE(App().IsQuitRequested());
 
 	// The same window size on an 80x24 screen: 34x5 cells at column 23, row 9; the X sits at column 55.
 	Events->PushMouseButtonDown(55, 9);
-	const TSharedRef<SWindow> Second = MakeCountedWindow(Counter, u"Hmd Setting", SNew(STestSettingsPanel));
+	const TSharedRef<SWindow> Second = MakeCountedWindow(Counter, u"Preferences", SNew(STestFormPanel));
 	App().AddModalWindow(Second, nullptr);
 	EXPECT_EQ(Second->GetScreenCellRect(), FCellRect(23, 9, 34, 5));
 	EXPECT_EQ(Counter.Closed, 2);
@@ -135,7 +135,7 @@ TEST_F(ModalLoop, InputReachesOnlyTheModalWindow)
 	EXPECT_EQ(Root->GetScreenCellRect(), FCellRect(0, 0, 80, 24)) << "a top-level window without a size fills the screen";
 	ASSERT_EQ(App().GetKeyboardFocusedWidget(), TSharedPtr<SWidget>(RootBox));
 
-	const TSharedRef<STestSettingsPanel> Panel = SNew(STestSettingsPanel);
+	const TSharedRef<STestFormPanel> Panel = SNew(STestFormPanel);
 	Events->PushMouseButtonDown(0, 0); // on the root window, outside the modal one
 	Events->PushText(FString(u"ab"));
 	Events->PushKeyDown(EKeys::Tab);
@@ -143,13 +143,13 @@ TEST_F(ModalLoop, InputReachesOnlyTheModalWindow)
 	Events->PushKeyDown(EKeys::Tab); // wraps to the name box, never into the root window
 	Events->PushText(FString(u"c"));
 	Events->PushAction([this, Panel] {
-		EXPECT_EQ(App().GetKeyboardFocusedWidget(), TSharedPtr<SWidget>(Panel->HmdNameTextBox));
+		EXPECT_EQ(App().GetKeyboardFocusedWidget(), TSharedPtr<SWidget>(Panel->NameTextBox));
 		EXPECT_FALSE(App().SetKeyboardFocus(App().GetOpenWindows()[0]->GetContent())) << "the root window cannot take the focus";
 	});
 	Events->PushKeyDown(EKeys::Escape);
-	App().AddModalWindow(MakeCountedWindow(Counter, u"Hmd Setting", Panel), FGlobalTabmanager::Get()->GetRootWindow());
+	App().AddModalWindow(MakeCountedWindow(Counter, u"Preferences", Panel), FGlobalTabmanager::Get()->GetRootWindow());
 
-	EXPECT_EQ(Panel->HmdNameTextBox->GetText().ToString(), FString(u"abc"));
+	EXPECT_EQ(Panel->NameTextBox->GetText().ToString(), FString(u"abc"));
 	EXPECT_TRUE(RootBox->GetText().IsEmpty());
 	EXPECT_EQ(App().GetKeyboardFocusedWidget(), TSharedPtr<SWidget>(RootBox)) << "closing gives the focus back";
 	EXPECT_TRUE(App().IsWindowOpen(*Root));
@@ -158,8 +158,8 @@ TEST_F(ModalLoop, InputReachesOnlyTheModalWindow)
 TEST_F(ModalLoop, QuitRequestClosesNestedModalsTopFirst)
 {
 	FCloseCounter& Shared = Counter;
-	const TSharedRef<SWindow> Outer = MakeCountedWindow(Shared, u"Outer", SNew(STestSettingsPanel));
-	const TSharedRef<SWindow> Inner = MakeCountedWindow(Shared, u"Inner", SNew(STestSettingsPanel));
+	const TSharedRef<SWindow> Outer = MakeCountedWindow(Shared, u"Outer", SNew(STestFormPanel));
+	const TSharedRef<SWindow> Inner = MakeCountedWindow(Shared, u"Inner", SNew(STestFormPanel));
 	Events->PushAction([this, Inner, Outer] {
 		Events->PushAction([this] { App().RequestQuit(); });
 		Events->PushAction([] { ADD_FAILURE() << "no loop may run after the quit request"; });
@@ -172,15 +172,15 @@ TEST_F(ModalLoop, QuitRequestClosesNestedModalsTopFirst)
 	EXPECT_EQ(Shared.Order[0], FString(u"Inner"));
 	EXPECT_EQ(Shared.Order[1], FString(u"Outer"));
 	// A modal window opened after the quit request closes at once.
-	const TSharedRef<SWindow> Late = MakeCountedWindow(Shared, u"Late", SNew(STestSettingsPanel));
+	const TSharedRef<SWindow> Late = MakeCountedWindow(Shared, u"Late", SNew(STestFormPanel));
 	App().AddModalWindow(Late, nullptr);
 	EXPECT_EQ(Shared.Closed, 3);
 }
 
 TEST_F(ModalLoop, ClosingAnOuterModalClosesTheOnesAboveItFirst)
 {
-	const TSharedRef<SWindow> Outer = MakeCountedWindow(Counter, u"Outer", SNew(STestSettingsPanel));
-	const TSharedRef<SWindow> Inner = MakeCountedWindow(Counter, u"Inner", SNew(STestSettingsPanel));
+	const TSharedRef<SWindow> Outer = MakeCountedWindow(Counter, u"Outer", SNew(STestFormPanel));
+	const TSharedRef<SWindow> Inner = MakeCountedWindow(Counter, u"Inner", SNew(STestFormPanel));
 	Events->PushAction([this, Inner, Outer] {
 		Events->PushAction([this, Outer] { App().RequestDestroyWindow(Outer); });
 		App().AddModalWindow(Inner, Outer);
@@ -193,7 +193,7 @@ TEST_F(ModalLoop, ClosingAnOuterModalClosesTheOnesAboveItFirst)
 
 TEST_F(ModalLoop, EndOfInputRequestsQuitAndClosesTheWindow)
 {
-	App().AddModalWindow(MakeCountedWindow(Counter, u"Hmd Setting", SNew(STestSettingsPanel)), nullptr);
+	App().AddModalWindow(MakeCountedWindow(Counter, u"Preferences", SNew(STestFormPanel)), nullptr);
 	EXPECT_EQ(Counter.Closed, 1);
 	EXPECT_TRUE(App().IsQuitRequested());
 }
@@ -205,14 +205,14 @@ TEST_F(ModalLoop, FramesArePresentedBeforeEachWaitAndFollowResizes)
 	App().SetScreenSize(40, 7);
 	Events->PushResize(38, 5);
 	Events->PushKeyDown(EKeys::Escape);
-	const TSharedRef<STestSettingsPanel> Panel = SNew(STestSettingsPanel);
-	Panel->HmdNameTextBox->SetText(FText::FromString(FString(u"HMD1")));
-	App().AddModalWindow(MakeCountedWindow(Counter, u"Hmd Setting", Panel), nullptr);
+	const TSharedRef<STestFormPanel> Panel = SNew(STestFormPanel);
+	Panel->NameTextBox->SetText(FText::FromString(FString(u"Ada1")));
+	App().AddModalWindow(MakeCountedWindow(Counter, u"Preferences", Panel), nullptr);
 
 	ASSERT_EQ(Renderer->Frames.size(), 2u);
-	EXPECT_NE(Renderer->Frames[0].find("│ Hmd Name       [HMD1_________] │"), std::string::npos) << Renderer->Frames[0];
+	EXPECT_NE(Renderer->Frames[0].find("│ Nickname       [Ada1_________] │"), std::string::npos) << Renderer->Frames[0];
 	// The second frame has the new size: 5 rows of 38 cells, the window centred in it.
-	EXPECT_EQ(Renderer->Frames[1].substr(0, Renderer->Frames[1].find('\n')), "  ┌ Hmd Setting ────────────────[X]┐  ");
+	EXPECT_EQ(Renderer->Frames[1].substr(0, Renderer->Frames[1].find('\n')), "  ┌ Preferences ────────────────[X]┐  ");
 	EXPECT_EQ(std::count(Renderer->Frames[1].begin(), Renderer->Frames[1].end(), '\n'), 5);
 }
 

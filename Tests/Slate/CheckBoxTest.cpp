@@ -1,21 +1,21 @@
-#include "SettingsPanelFixture.h"
+#include "TestFormPanel.h"
 #include "SlateTestHelpers.h"
 
 TEST(CheckBox, ToggleFollowsTheBoundGetter)
 {
-	const TSharedRef<STestSettingsPanel> Panel = SNew(STestSettingsPanel);
-	SCheckBox& Box = *Panel->EnableLogCheckBox;
+	const TSharedRef<STestFormPanel> Panel = SNew(STestFormPanel);
+	SCheckBox& Box = *Panel->HintsCheckBox;
 	EXPECT_EQ(Box.GetCheckedState(), ECheckBoxState::Unchecked);
 
 	EXPECT_TRUE(Box.OnKeyDown(FGeometry(), FKeyEvent(EKeys::Space)).IsEventHandled());
-	EXPECT_TRUE(Panel->EnableLogging);
+	EXPECT_TRUE(Panel->bShowHints);
 	EXPECT_EQ(Box.GetCheckedState(), ECheckBoxState::Checked) << "the state is read from the getter";
 	Box.OnMouseButtonDown(FGeometry(), FPointerEvent(0, 0));
-	EXPECT_FALSE(Panel->EnableLogging) << "toggling twice brings the first value back";
+	EXPECT_FALSE(Panel->bShowHints) << "toggling twice brings the first value back";
 	EXPECT_EQ(Panel->StateChanges, 2);
 
 	// The owner decides: a getter that ignores the change keeps the box where it was.
-	Panel->EnableLogging = true;
+	Panel->bShowHints = true;
 	EXPECT_TRUE(Box.IsChecked());
 	EXPECT_FALSE(Box.OnKeyDown(FGeometry(), FKeyEvent(EKeys::Enter)).IsEventHandled());
 }
@@ -49,10 +49,10 @@ TEST(Bindings, DoNothingOnceTheirTargetIsGone)
 	TSharedPtr<SEditableTextBox> NameBox;
 	TSharedPtr<SCheckBox> LogBox;
 	{
-		const TSharedRef<STestSettingsPanel> Panel = SNew(STestSettingsPanel);
-		Panel->EnableLogging = true;
-		NameBox = Panel->HmdNameTextBox;
-		LogBox = Panel->EnableLogCheckBox;
+		const TSharedRef<STestFormPanel> Panel = SNew(STestFormPanel);
+		Panel->bShowHints = true;
+		NameBox = Panel->NameTextBox;
+		LogBox = Panel->HintsCheckBox;
 		EXPECT_TRUE(LogBox->IsChecked());
 		EXPECT_EQ(Panel.GetSharedReferenceCount(), 1) << "the children's bindings must not keep the panel alive";
 	}

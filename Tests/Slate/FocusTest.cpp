@@ -1,4 +1,4 @@
-#include "SettingsPanelFixture.h"
+#include "TestFormPanel.h"
 #include "SlateTestHelpers.h"
 #include "Widgets/SWindow.h"
 
@@ -45,10 +45,10 @@ class Focus : public SlateTest::FApplicationTest
 
 TEST_F(Focus, TabAndShiftTabWrapInsideTheActiveWindow)
 {
-	const TSharedRef<STestSettingsPanel> Panel = SNew(STestSettingsPanel);
+	const TSharedRef<STestFormPanel> Panel = SNew(STestFormPanel);
 	const TSharedRef<SWindow> Window = SNew(SWindow).SizingRule(ESizingRule::Autosized)[Panel];
 	App().AddModalWindow(Window, nullptr, true);
-	const TArray<TSharedRef<SWidget>> Order = {Panel->HmdNameTextBox.ToSharedRef(), Panel->EnableLogCheckBox.ToSharedRef(), Window->GetChildren().GetChildAt(1)};
+	const TArray<TSharedRef<SWidget>> Order = {Panel->NameTextBox.ToSharedRef(), Panel->HintsCheckBox.ToSharedRef(), Window->GetChildren().GetChildAt(1)};
 
 	struct FCase
 	{
@@ -72,19 +72,19 @@ TEST_F(Focus, TabAndShiftTabWrapInsideTheActiveWindow)
 
 TEST_F(Focus, ClicksFocusTheWidgetUnderThemAndToggle)
 {
-	const TSharedRef<STestSettingsPanel> Panel = SNew(STestSettingsPanel);
+	const TSharedRef<STestFormPanel> Panel = SNew(STestFormPanel);
 	const TSharedRef<SWindow> Window = SNew(SWindow).SizingRule(ESizingRule::Autosized)[Panel];
 	App().AddModalWindow(Window, nullptr, true);
-	const FCellRect CheckCells = SlateTest::FindGeometry(Window, Window->GetWindowGeometry(), *Panel->EnableLogCheckBox)->GetCellRect();
+	const FCellRect CheckCells = SlateTest::FindGeometry(Window, Window->GetWindowGeometry(), *Panel->HintsCheckBox)->GetCellRect();
 	EXPECT_TRUE(App().ProcessMouseButtonDownEvent(FPointerEvent(CheckCells.Column + 1, CheckCells.Row)));
-	EXPECT_EQ(App().GetKeyboardFocusedWidget(), TSharedPtr<SWidget>(Panel->EnableLogCheckBox));
-	EXPECT_TRUE(Panel->EnableLogging);
+	EXPECT_EQ(App().GetKeyboardFocusedWidget(), TSharedPtr<SWidget>(Panel->HintsCheckBox));
+	EXPECT_TRUE(Panel->bShowHints);
 	ASSERT_EQ(Panel->Commits.Num(), 1) << "the name box lost the focus";
 	EXPECT_EQ(Panel->Commits[0], ETextCommit::OnUserMovedFocus);
 	// A click on a label focuses nothing new and is not handled.
 	const FCellRect LabelCells = SlateTest::FindGeometry(Window, Window->GetWindowGeometry(), *Panel->NameLabel)->GetCellRect();
 	EXPECT_FALSE(App().ProcessMouseButtonDownEvent(FPointerEvent(LabelCells.Column, LabelCells.Row)));
-	EXPECT_EQ(App().GetKeyboardFocusedWidget(), TSharedPtr<SWidget>(Panel->EnableLogCheckBox));
+	EXPECT_EQ(App().GetKeyboardFocusedWidget(), TSharedPtr<SWidget>(Panel->HintsCheckBox));
 	// Outside every window nothing happens.
 	EXPECT_FALSE(App().ProcessMouseButtonDownEvent(FPointerEvent(0, 0)));
 }

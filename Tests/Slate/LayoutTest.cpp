@@ -1,5 +1,5 @@
 #include "Layout/LayoutUtils.h"
-#include "SettingsPanelFixture.h"
+#include "TestFormPanel.h"
 #include "SlateTestHelpers.h"
 
 using SlateTest::FindGeometry;
@@ -169,7 +169,7 @@ TEST(Layout, TextMeasuresEightUnitsPerColumnAndSixteenPerLine)
 	};
 	const FCase Cases[] = {
 		{"an empty text keeps one line", u"", FVector2D(0.0f, 16.0f)},
-		{"one line", u"Hmd Name", FVector2D(64.0f, 16.0f)},
+		{"one line", u"Nickname", FVector2D(64.0f, 16.0f)},
 		{"the longest line, and a last empty one", u"ab\ncdef\n", FVector2D(32.0f, 48.0f)},
 		{"an emoji takes two columns, an accented letter one", u"\U0001F600\u00E9", FVector2D(24.0f, 16.0f)},
 		{"wide ideographs", u"\u6587\u6863", FVector2D(32.0f, 16.0f)},
@@ -182,9 +182,9 @@ TEST(Layout, TextMeasuresEightUnitsPerColumnAndSixteenPerLine)
 	}
 }
 
-TEST(Layout, SettingsPanelTree)
+TEST(Layout, FormPanelTree)
 {
-	const TSharedRef<STestSettingsPanel> Panel = SNew(STestSettingsPanel);
+	const TSharedRef<STestFormPanel> Panel = SNew(STestFormPanel);
 	// Paddings 4 + 2 on each side; the name row is the label (64) and the text box (20 characters and brackets).
 	const FVector2D Desired = Panel->GetDesiredSize();
 	EXPECT_EQ(Desired, FVector2D(4.0f + 2.0f + 64.0f + 176.0f + 2.0f + 4.0f, 4.0f + (2.0f + 16.0f + 2.0f) * 2.0f + 4.0f));
@@ -201,10 +201,10 @@ TEST(Layout, SettingsPanelTree)
 		{"rows", Panel->Rows.Get(), FGeometry(FVector2D(12.0f, 20.0f), FVector2D(244.0f, 40.0f)), FCellRect(2, 1, 30, 3)},
 		{"name row", Panel->NameRow.Get(), FGeometry(FVector2D(14.0f, 22.0f), FVector2D(240.0f, 16.0f)), FCellRect(2, 1, 30, 1)},
 		{"name label", Panel->NameLabel.Get(), FGeometry(FVector2D(14.0f, 22.0f), FVector2D(64.0f, 16.0f)), FCellRect(2, 1, 8, 1)},
-		{"name box", Panel->HmdNameTextBox.Get(), FGeometry(FVector2D(134.0f, 22.0f), FVector2D(120.0f, 16.0f)), FCellRect(17, 1, 15, 1)},
-		{"log row", Panel->LogRow.Get(), FGeometry(FVector2D(14.0f, 42.0f), FVector2D(240.0f, 16.0f)), FCellRect(2, 3, 30, 1)},
-		{"log label", Panel->LogLabel.Get(), FGeometry(FVector2D(14.0f, 42.0f), FVector2D(80.0f, 16.0f)), FCellRect(2, 3, 10, 1)},
-		{"check box", Panel->EnableLogCheckBox.Get(), FGeometry(FVector2D(134.0f, 42.0f), FVector2D(120.0f, 16.0f)), FCellRect(17, 3, 15, 1)},
+		{"name box", Panel->NameTextBox.Get(), FGeometry(FVector2D(134.0f, 22.0f), FVector2D(120.0f, 16.0f)), FCellRect(17, 1, 15, 1)},
+		{"hints row", Panel->HintsRow.Get(), FGeometry(FVector2D(14.0f, 42.0f), FVector2D(240.0f, 16.0f)), FCellRect(2, 3, 30, 1)},
+		{"hints label", Panel->HintsLabel.Get(), FGeometry(FVector2D(14.0f, 42.0f), FVector2D(80.0f, 16.0f)), FCellRect(2, 3, 10, 1)},
+		{"check box", Panel->HintsCheckBox.Get(), FGeometry(FVector2D(134.0f, 42.0f), FVector2D(120.0f, 16.0f)), FCellRect(17, 3, 15, 1)},
 	};
 	for (const FCase& Case : Cases)
 	{
@@ -214,7 +214,7 @@ TEST(Layout, SettingsPanelTree)
 		EXPECT_EQ(Geometry->GetCellRect(), Case.Cells) << Case.Name;
 	}
 	// The two rows land on different cell rows with a free row between them.
-	EXPECT_LT(FindGeometry(Panel, Root, *Panel->NameRow)->GetCellRect().GetBottom(), FindGeometry(Panel, Root, *Panel->LogRow)->GetCellRect().Row);
+	EXPECT_LT(FindGeometry(Panel, Root, *Panel->NameRow)->GetCellRect().GetBottom(), FindGeometry(Panel, Root, *Panel->HintsRow)->GetCellRect().Row);
 }
 
 TEST(Layout, BoxesCanBeRefilled)

@@ -1,4 +1,4 @@
-#include "SettingsPanelFixture.h"
+#include "TestFormPanel.h"
 #include "SlateTestHelpers.h"
 #include "Widgets/SWindow.h"
 
@@ -39,9 +39,9 @@ TEST(Surface, ClipBorderFillAndCursor)
 
 TEST(Paint, TextBlockLinesAreClippedToTheWidget)
 {
-	const FSlateSurface Surface = PaintAlone(SNew(STextBlock).Text(FText::FromString(FString(u"Hmd Name\nEnable Log"))), 6, 3);
-	EXPECT_EQ(Row(Surface, 0), "Hmd Na");
-	EXPECT_EQ(Row(Surface, 1), "Enable");
+	const FSlateSurface Surface = PaintAlone(SNew(STextBlock).Text(FText::FromString(FString(u"Nickname\nShow Hints"))), 6, 3);
+	EXPECT_EQ(Row(Surface, 0), "Nickna");
+	EXPECT_EQ(Row(Surface, 1), "Show H");
 	EXPECT_EQ(Row(Surface, 2), "      ");
 }
 
@@ -73,9 +73,9 @@ class PaintWithFocus : public SlateTest::FApplicationTest
 
 TEST_F(PaintWithFocus, FocusedWidgetsPlaceTheCursor)
 {
-	const TSharedRef<STestSettingsPanel> Panel = SNew(STestSettingsPanel);
-	Panel->HmdNameTextBox->SetText(FText::FromString(FString(u"HMD1")));
-	const TSharedRef<SWindow> Window = SNew(SWindow).Title(FText::FromString(FString(u"Hmd Setting"))).SizingRule(ESizingRule::Autosized)[Panel];
+	const TSharedRef<STestFormPanel> Panel = SNew(STestFormPanel);
+	Panel->NameTextBox->SetText(FText::FromString(FString(u"Ada1")));
+	const TSharedRef<SWindow> Window = SNew(SWindow).Title(FText::FromString(FString(u"Preferences"))).SizingRule(ESizingRule::Autosized)[Panel];
 	App().SetScreenSize(40, 7);
 	App().AddModalWindow(Window, nullptr, true);
 
@@ -83,10 +83,10 @@ TEST_F(PaintWithFocus, FocusedWidgetsPlaceTheCursor)
 	EXPECT_EQ(Window->GetScreenCellRect(), FCellRect(3, 1, 34, 5));
 	const FSlateSurface& Surface = App().PaintToSurface();
 	EXPECT_EQ(Row(Surface, 0), std::string(40, ' '));
-	EXPECT_EQ(Row(Surface, 1), "   ┌ Hmd Setting ────────────────[X]┐   ");
-	EXPECT_EQ(Row(Surface, 2), "   │ Hmd Name       [HMD1_________] │   ");
+	EXPECT_EQ(Row(Surface, 1), "   ┌ Preferences ────────────────[X]┐   ");
+	EXPECT_EQ(Row(Surface, 2), "   │ Nickname       [Ada1_________] │   ");
 	EXPECT_EQ(Row(Surface, 3), "   │                                │   ");
-	EXPECT_EQ(Row(Surface, 4), "   │ Enable Log     [ ]             │   ");
+	EXPECT_EQ(Row(Surface, 4), "   │ Show Hints     [ ]             │   ");
 	EXPECT_EQ(Row(Surface, 5), "   └────────────────────────────────┘   ");
 	ASSERT_TRUE(Surface.IsCursorVisible());
 	EXPECT_EQ(Surface.GetCursorColumn(), 25) << "after the last character of the name";

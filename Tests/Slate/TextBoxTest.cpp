@@ -73,7 +73,7 @@ namespace
 	{
 		return SNew(SEditableTextBox)
 			.Text(MakeText(Initial))
-			.OnTextChanged_Lambda([&Log](const FText&) { ++Log.Changes; })
+			.OnTextChanged_Lambda([&Log](const FText& /*Text*/) { ++Log.Changes; })
 			.OnTextCommitted_Lambda([&Log](const FText& Text, ETextCommit::Type Kind) {
 				Log.Texts.Add(Text.ToString());
 				Log.Kinds.Add(Kind);
@@ -219,7 +219,7 @@ TEST(TextBox, EnterCommitsAndSetTextRaisesNothing)
 TEST(TextBox, ReadOnlyMovesButDoesNotEdit)
 {
 	FCommitLog Log;
-	const TSharedRef<SEditableTextBox> Box = SNew(SEditableTextBox).Text(MakeText(u"ab cd")).IsReadOnly(true).OnTextChanged_Lambda([&Log](const FText&) { ++Log.Changes; });
+	const TSharedRef<SEditableTextBox> Box = SNew(SEditableTextBox).Text(MakeText(u"ab cd")).IsReadOnly(true).OnTextChanged_Lambda([&Log](const FText& /*Text*/) { ++Log.Changes; });
 	ApplyAll(*Box, {EKeys::Left, U'x', EKeys::BackSpace, EKeys::Delete, FControl{KeyW}, FControl{KeyU}, FControl{KeyK}});
 	EXPECT_FALSE(Box->OnPaste(FGeometry(), U"pasted").IsEventHandled());
 	EXPECT_EQ(Box->GetText().ToString(), FString(u"ab cd"));

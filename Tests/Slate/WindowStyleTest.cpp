@@ -1,4 +1,4 @@
-#include "SettingsPanelFixture.h"
+#include "TestFormPanel.h"
 #include "SlateTestHelpers.h"
 #include "Widgets/SWindow.h"
 
@@ -46,8 +46,8 @@ class WindowStyle : public SlateTest::FApplicationTest
 
 TEST_F(WindowStyle, FrameAndTitleAreFramedAndTheFocusedCheckBoxOrCloseButtonStandsOut)
 {
-	const TSharedRef<STestSettingsPanel> Panel = SNew(STestSettingsPanel);
-	const TSharedRef<SWindow> Window = SNew(SWindow).Title(FText::FromString(FString(u"Hmd Setting"))).SizingRule(ESizingRule::Autosized)[Panel];
+	const TSharedRef<STestFormPanel> Panel = SNew(STestFormPanel);
+	const TSharedRef<SWindow> Window = SNew(SWindow).Title(FText::FromString(FString(u"Preferences"))).SizingRule(ESizingRule::Autosized)[Panel];
 	App().SetScreenSize(40, 7);
 	App().AddModalWindow(Window, nullptr, true);
 	ASSERT_EQ(Window->GetScreenCellRect(), FCellRect(3, 1, 34, 5));
@@ -65,7 +65,7 @@ TEST_F(WindowStyle, FrameAndTitleAreFramedAndTheFocusedCheckBoxOrCloseButtonStan
 		std::string CheckBoxRow;
 	};
 	const FCase Cases[] = {
-		{"the check box focused: its box only, not the rest of its slot", Panel->EnableLogCheckBox,
+		{"the check box focused: its box only, not the rest of its slot", Panel->HintsCheckBox,
 			FrameRow, "...F" + std::string(16, '.') + "###" + std::string(13, '.') + "F..."},
 		{"the close button focused", CloseButton, "..." + std::string(30, 'F') + "###F...", InsideRow},
 		{"nothing focused", nullptr, FrameRow, InsideRow},

@@ -12,6 +12,7 @@
 #include "HAL/PlatformProcess.h"
 #include "Misc/FileHelper.h"
 #include "Posix/ChildProcess.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -80,16 +81,7 @@ namespace
 	protected:
 		void SetUp() override
 		{
-			std::random_device Seed;
-			Base = std::filesystem::temp_directory_path() / ("hmd-stress-" + std::to_string(Seed()));
-			std::filesystem::create_directories(Base);
 			File = GetStressSettingsFile(StringConv::FromUtf8(Base.string()));
-		}
-
-		void TearDown() override
-		{
-			std::error_code Ignored;
-			std::filesystem::remove_all(Base, Ignored);
 		}
 
 		static std::string Saver() { return (std::filesystem::path(StringConv::ToUtf8(FPlatformProcess::BaseDir())) / "StressSaver").string(); }
@@ -132,7 +124,8 @@ namespace
 			return Count;
 		}
 
-		std::filesystem::path Base;
+		FTempFolder Temp;
+		const std::filesystem::path& Base = Temp.Native();
 		FString File;
 	};
 }

@@ -1,7 +1,8 @@
-// Export marker of the commands-and-menus library.
+// Export marker of the commands-and-menus library: exports its symbols while
+// it is built (its build sets the marker) and imports them everywhere else.
 #pragma once
 
-#include "CoreTypes.h"
+#include "CoreApi.h"
 
 #ifndef COMMANDS_API
 #define COMMANDS_API HMD_DLLIMPORT

@@ -1,6 +1,8 @@
 // Fixed-size integer and character types used throughout the engine layer,
-// and the symbol export/import markers of its shared libraries.
+// with the symbol export/import markers of its shared libraries (CoreApi.h).
 #pragma once
+
+#include "CoreApi.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -26,15 +28,3 @@ inline constexpr int32 INDEX_NONE = -1;
 
 #define TEXT_PASTE(x) u##x
 #define TEXT(x) TEXT_PASTE(x)
-
-#if defined(_WIN32)
-#define HMD_DLLEXPORT __declspec(dllexport)
-#define HMD_DLLIMPORT __declspec(dllimport)
-#else
-#define HMD_DLLEXPORT __attribute__((visibility("default")))
-#define HMD_DLLIMPORT __attribute__((visibility("default")))
-#endif
-
-#ifndef CORE_API
-#define CORE_API HMD_DLLIMPORT
-#endif

@@ -3,11 +3,8 @@
 #pragma once
 
 #include "CoreTypes.h"
+#include "JsonApi.h"
 #include "Logging/LogMacros.h"
-
-#ifndef JSON_API
-#define JSON_API HMD_DLLIMPORT
-#endif
 
 /** The kind of a JSON value. */
 enum class EJson : uint8

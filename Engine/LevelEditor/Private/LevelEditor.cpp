@@ -8,24 +8,17 @@
 
 namespace
 {
-	// Edit, Window and Help have no entries of their own; each has a section
-	// whose hook other modules can extend.
-	void FillEditMenu(FMenuBuilder& MenuBuilder)
+	/**
+	 * Edit, Window and Help have no entries of their own; each has one
+	 * section whose hook other modules can extend.
+	 */
+	FNewMenuDelegate EmptySection(const TCHAR* Hook)
 	{
-		MenuBuilder.BeginSection(TEXT("EditMain"));
-		MenuBuilder.EndSection();
-	}
-
-	void FillWindowMenu(FMenuBuilder& MenuBuilder)
-	{
-		MenuBuilder.BeginSection(TEXT("WindowGlobal"));
-		MenuBuilder.EndSection();
-	}
-
-	void FillHelpMenu(FMenuBuilder& MenuBuilder)
-	{
-		MenuBuilder.BeginSection(TEXT("HelpApplication"));
-		MenuBuilder.EndSection();
+		return FNewMenuDelegate::CreateLambda([Hook](FMenuBuilder& MenuBuilder)
+		{
+			MenuBuilder.BeginSection(Hook);
+			MenuBuilder.EndSection();
+		});
 	}
 }
 
@@ -47,11 +40,11 @@ FMenuBarModel FLevelEditorModule::BuildMainMenuBar()
 	MenuBarBuilder.AddPullDownMenu(LOCTEXT("FileMenu", "File"), LOCTEXT("FileMenu_ToolTip", "Open the File menu"),
 		FNewMenuDelegate::CreateRaw(this, &FLevelEditorModule::FillFileMenu), TEXT("File"));
 	MenuBarBuilder.AddPullDownMenu(LOCTEXT("EditMenu", "Edit"), LOCTEXT("EditMenu_ToolTip", "Open the Edit menu"),
-		FNewMenuDelegate::CreateStatic(&FillEditMenu), TEXT("Edit"));
+		EmptySection(TEXT("EditMain")), TEXT("Edit"));
 	MenuBarBuilder.AddPullDownMenu(LOCTEXT("WindowMenu", "Window"), LOCTEXT("WindowMenu_ToolTip", "Open the Window menu"),
-		FNewMenuDelegate::CreateStatic(&FillWindowMenu), TEXT("Window"));
+		EmptySection(TEXT("WindowGlobal")), TEXT("Window"));
 	MenuBarBuilder.AddPullDownMenu(LOCTEXT("HelpMenu", "Help"), LOCTEXT("HelpMenu_ToolTip", "Open the Help menu"),
-		FNewMenuDelegate::CreateStatic(&FillHelpMenu), TEXT("Help"));
+		EmptySection(TEXT("HelpApplication")), TEXT("Help"));
 	return MenuBarBuilder.GetModel();
 }
 

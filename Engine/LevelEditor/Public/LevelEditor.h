@@ -8,12 +8,9 @@
 #include "Delegates/Delegate.h"
 #include "Framework/MultiBox/ExtensibilityManager.h"
 #include "Framework/MultiBox/MenuModel.h"
+#include "LevelEditorApi.h"
 #include "Modules/ModuleInterface.h"
 #include "Templates/SharedPointer.h"
-
-#ifndef LEVELEDITOR_API
-#define LEVELEDITOR_API HMD_DLLIMPORT
-#endif
 
 class FMenuBuilder;
 

@@ -2,6 +2,7 @@
 
 #include "HAL/PlatformProcess.h"
 #include "Logging/LogMacros.h"
+#include "Misc/Paths.h"
 
 #include <algorithm>
 
@@ -17,19 +18,6 @@ struct FModuleManager::FModuleInfo
 	int32 LoadOrder = 0;
 	bool bUnloading = false;
 };
-
-namespace
-{
-	FString JoinPath(const FString& Directory, const FString& FileName)
-	{
-		if (Directory.IsEmpty())
-		{
-			return FileName;
-		}
-		const TCHAR Last = Directory[Directory.Len() - 1];
-		return Last == TEXT('/') || Last == TEXT('\\') ? Directory + FileName : Directory + TEXT("/") + FileName;
-	}
-}
 
 FModuleManager& FModuleManager::Get()
 {
@@ -53,14 +41,15 @@ IModuleInterface* FModuleManager::LoadModule(FName InModuleName)
 		{
 			return nullptr;
 		}
-		InitializeFunction = reinterpret_cast<FInitializeModuleFunctionPtr>(FPlatformProcess::GetDllExport(LibraryHandle, TEXT("InitializeModule")));
-		if (InitializeFunction == nullptr)
+		const TValueOrError<void*, FString> Export = FPlatformProcess::GetDllExport(LibraryHandle, TEXT("InitializeModule"));
+		if (Export.HasError())
 		{
 			UE_LOG(LogModuleManager, Warning, TEXT("Unable to load module '%s': its library exports no InitializeModule (%s)"),
-				*InModuleName.ToString(), *FPlatformProcess::GetDllError());
+				*InModuleName.ToString(), *Export.GetError());
 			FPlatformProcess::FreeDllHandle(LibraryHandle);
 			return nullptr;
 		}
+		InitializeFunction = reinterpret_cast<FInitializeModuleFunctionPtr>(Export.GetValue());
 	}
 
 	IModuleInterface* Module = InitializeFunction();
@@ -268,12 +257,13 @@ void* FModuleManager::OpenModuleLibrary(FName InModuleName) const
 	FString Failures;
 	for (const FString& Directory : GetSearchDirectories())
 	{
-		const FString Path = JoinPath(Directory, FileName);
-		if (void* Handle = FPlatformProcess::GetDllHandle(*Path))
+		const FString Path = FPaths::Combine(Directory, FileName);
+		const TValueOrError<void*, FString> Handle = FPlatformProcess::GetDllHandle(*Path);
+		if (Handle.HasValue())
 		{
-			return Handle;
+			return Handle.GetValue();
 		}
-		Failures += TEXT("\n    ") + FPlatformProcess::GetDllError();
+		Failures += TEXT("\n    ") + Handle.GetError();
 	}
 	UE_LOG(LogModuleManager, Warning, TEXT("Unable to load module '%s' from %s:%s"), *Name, *FileName, *Failures);
 	return nullptr;

@@ -1,8 +1,8 @@
 // hmd-editor: the editor host. See HmdEditorOptions.cpp for the command line.
-#include "App/HostModes.h"
-#include "App/StopSignals.h"
-#include "Help/HostHelp.h"
-#include "HmdEditorOptions.h"
+#include "HmdEditor/App/HostModes.h"
+#include "HmdEditor/App/StopSignals.h"
+#include "HmdEditor/Help/HostHelp.h"
+#include "HmdEditor/HmdEditorOptions.h"
 
 #include "HAL/PlatformProcess.h"
 
@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <string>
 
 namespace
@@ -27,15 +28,28 @@ namespace
 		return 0;
 	}
 
+	/** Says what is wrong with the command line; gives the exit status for it. */
+	int ReportUsageError(const std::string& Error)
+	{
+		std::fprintf(stderr, "hmd-editor: %s\nTry 'hmd-editor --help'.\n", Error.c_str());
+		return 2;
+	}
+
 	int RunHmdEditor(int ArgumentCount, char** Arguments)
 	{
-		FHmdEditorOptions Options;
-		std::string Error;
-		if (!ParseHmdEditorOptions(FPlatformProcess::GetCommandLineArguments(ArgumentCount, Arguments), Options, Error)
-			|| (!Options.bShowHelp && !Options.bShowVersion && !CheckDocumentsFolder(Options, Error)))
+		const TValueOrError<FHmdEditorOptions, std::string> Parsed =
+			ParseHmdEditorOptions(FPlatformProcess::GetCommandLineArguments(ArgumentCount, Arguments));
+		if (Parsed.HasError())
 		{
-			std::fprintf(stderr, "hmd-editor: %s\nTry 'hmd-editor --help'.\n", Error.c_str());
-			return 2;
+			return ReportUsageError(Parsed.GetError());
+		}
+		const FHmdEditorOptions& Options = Parsed.GetValue();
+		if (!Options.bShowHelp && !Options.bShowVersion)
+		{
+			if (const TValueOrError<void, std::string> Checked = CheckDocumentsFolder(Options); Checked.HasError())
+			{
+				return ReportUsageError(Checked.GetError());
+			}
 		}
 		if (Options.bShowHelp)
 		{
@@ -46,6 +60,24 @@ namespace
 			return PrintToStandardOutput(GetHmdEditorVersionLine() + "\n");
 		}
 		return Options.IsScripted() ? RunHeadless(Options) : RunInteractive(Options);
+	}
+
+	/**
+	 * Runs the editor. Running out of memory ends the run here, as in
+	 * hmd-json: the stack unwinds, so the terminal is given back and the
+	 * session shut down before the message.
+	 */
+	int RunHmdEditorReportingMemory(int ArgumentCount, char** Arguments)
+	{
+		try
+		{
+			return RunHmdEditor(ArgumentCount, Arguments);
+		}
+		catch (const std::bad_alloc&)
+		{
+			std::fprintf(stderr, "hmd-editor: not enough memory\n");
+			return 1;
+		}
 	}
 }
 
@@ -58,5 +90,5 @@ int main(int ArgumentCount, char** Arguments)
 	// A closed pipe on standard output is a write error to report, not a reason to die silently.
 	std::signal(SIGPIPE, SIG_IGN);
 #endif
-	return StopSignals::GetExitStatus(RunHmdEditor(ArgumentCount, Arguments));
+	return StopSignals::GetExitStatus(RunHmdEditorReportingMemory(ArgumentCount, Arguments));
 }

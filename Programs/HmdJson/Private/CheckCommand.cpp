@@ -28,14 +28,13 @@ namespace
 
 	int Check(const FCommandInput& Input)
 	{
-		TArray<uint8> Bytes;
-		FString Error;
-		if (!Input.Read(Bytes, Error))
+		TValueOrError<TArray<uint8>, FString> Read = Input.Read();
+		if (Read.HasError())
 		{
-			ErrorLine::Print(TEXT("hmd-json: ") + Error);
+			ErrorLine::Print(TEXT("hmd-json: ") + Read.GetError());
 			return HmdJsonExit::UsageOrIo;
 		}
-		const FCheckedFile File = Examine(Input.Name(), Bytes);
+		const FCheckedFile File = Examine(Input.Name(), Read.GetValue());
 		const std::string Report = StringConv::ToUtf8(CheckReport::Lines(File));
 		if (!StandardOutput::WriteBytes(reinterpret_cast<const uint8*>(Report.data()), static_cast<int64>(Report.size())))
 		{

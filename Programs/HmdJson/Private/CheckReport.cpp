@@ -1,12 +1,9 @@
 #include "CheckReport.h"
 
-#include "Utf16Units.h"
+#include "Containers/Utf16Surrogates.h"
 
 namespace
 {
-	using Utf16Units::IsHighSurrogate;
-	using Utf16Units::IsLowSurrogate;
-
 	/**
 	 * Text in quotation marks, written the way JSON writes a string so that
 	 * every unit shows: quotation marks and backslashes escaped, control
@@ -31,12 +28,12 @@ namespace
 			case u'\t': Out += TEXT("\\t"); continue;
 			default: break;
 			}
-			if (IsHighSurrogate(Unit) && Index + 1 < Count && IsLowSurrogate(Text[Index + 1]))
+			if (Utf16Surrogates::IsHigh(Unit) && Index + 1 < Count && Utf16Surrogates::IsLow(Text[Index + 1]))
 			{
 				Out.AppendChar(Unit).AppendChar(Text[Index + 1]);
 				++Index;
 			}
-			else if (Unit < 0x20 || (Unit >= 0x7F && Unit < 0xA0) || IsHighSurrogate(Unit) || IsLowSurrogate(Unit))
+			else if (Unit < 0x20 || (Unit >= 0x7F && Unit < 0xA0) || Utf16Surrogates::IsSurrogate(Unit))
 			{
 				Out += FString::Printf(TEXT("\\u%04X"), static_cast<uint32>(Unit));
 			}

@@ -3,6 +3,8 @@
 #include "HAL/FileManager.h"
 #include "InputStream.h"
 
+#include <utility>
+
 FCommandInput FCommandInput::FromArgument(const FString& Argument)
 {
 	FCommandInput Input;
@@ -19,26 +21,26 @@ FString FCommandInput::Name() const
 	return bStandardInput ? FString(TEXT("<stdin>")) : Path;
 }
 
-bool FCommandInput::Read(TArray<uint8>& OutBytes, FString& OutError) const
+TValueOrError<TArray<uint8>, FString> FCommandInput::Read() const
 {
 	if (bStandardInput)
 	{
-		return InputStream::ReadStandardInput(OutBytes, OutError);
+		return InputStream::ReadStandardInput();
 	}
-	switch (InputStream::ReadIfPipe(Path, OutBytes, OutError))
+	if (std::optional<InputStream::FReadResult> PipeBytes = InputStream::ReadIfPipe(Path))
 	{
-	case InputStream::EPipeRead::Read:
-		return true;
-	case InputStream::EPipeRead::Failed:
-		return false;
-	case InputStream::EPipeRead::NotAPipe:
-		break;
+		return std::move(*PipeBytes);
 	}
 	// Windows refuses to open a folder as a file with only "access denied".
 	if (IFileManager::Get().DirectoryExists(*Path))
 	{
-		OutError = TEXT("Could not read '") + Path + TEXT("': not a regular file");
-		return false;
+		return MakeError(TEXT("Could not read '") + Path + TEXT("': not a regular file"));
 	}
-	return IFileManager::Get().LoadFile(*Path, OutBytes, &OutError);
+	TArray<uint8> Bytes;
+	FString Error;
+	if (!IFileManager::Get().LoadFile(*Path, Bytes, &Error))
+	{
+		return MakeError(std::move(Error));
+	}
+	return MakeValue(std::move(Bytes));
 }

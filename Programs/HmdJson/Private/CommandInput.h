@@ -3,6 +3,7 @@
 
 #include "Containers/Array.h"
 #include "Containers/UnrealString.h"
+#include "Templates/ValueOrError.h"
 
 class FCommandInput
 {
@@ -15,10 +16,10 @@ public:
 
 	/**
 	 * Reads the whole input: a regular file, a pipe to its end, or standard
-	 * input to its end. A folder, a device or a missing file is refused.
-	 * False, with OutError naming the input, when it cannot be read.
+	 * input to its end. A folder, a device or a missing file is refused
+	 * with an error naming the input.
 	 */
-	bool Read(TArray<uint8>& OutBytes, FString& OutError) const;
+	TValueOrError<TArray<uint8>, FString> Read() const;
 
 private:
 	FString Path;

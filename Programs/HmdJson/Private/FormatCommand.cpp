@@ -41,13 +41,13 @@ namespace
 	/** Reads and parses the input; on failure reports why and gives the exit status. */
 	int ReadObject(const FCommandInput& Input, FReadDocument& OutDocument)
 	{
-		TArray<uint8> Bytes;
-		FString Error;
-		if (!Input.Read(Bytes, Error))
+		TValueOrError<TArray<uint8>, FString> Read = Input.Read();
+		if (Read.HasError())
 		{
-			ErrorLine::Print(TEXT("hmd-json: ") + Error);
+			ErrorLine::Print(TEXT("hmd-json: ") + Read.GetError());
 			return HmdJsonExit::UsageOrIo;
 		}
+		TArray<uint8> Bytes = Read.StealValue();
 
 		OutDocument.bPlainAsciiInput = SavedForm::IsPlainAscii(Bytes.GetData(), static_cast<SIZE_T>(Bytes.Num()));
 		FString Text = FTextFileEncoding::Decode(Bytes.GetData(), Bytes.Num());

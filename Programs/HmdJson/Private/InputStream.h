@@ -6,26 +6,23 @@
 
 #include "Containers/Array.h"
 #include "Containers/UnrealString.h"
+#include "Templates/ValueOrError.h"
+
+#include <optional>
 
 namespace InputStream
 {
-	enum class EPipeRead : uint8
-	{
-		/** Nothing was read: Path names no pipe, or nothing the reader could open. */
-		NotAPipe,
-		/** Path names a pipe, read to its end. */
-		Read,
-		/** Path names a pipe that could not be read; the error says why. */
-		Failed,
-	};
+	/** All the bytes of an input, or why it could not be read, naming the input. */
+	using FReadResult = TValueOrError<TArray<uint8>, FString>;
 
-	/** Reads standard input to its end. False, with OutError naming it, when it cannot be read. */
-	bool ReadStandardInput(TArray<uint8>& OutBytes, FString& OutError);
+	/** Reads standard input to its end. */
+	FReadResult ReadStandardInput();
 
 	/**
 	 * Reads Path to its end when it names a pipe, waiting for a writer as
-	 * any reader of a pipe does. Anything else at Path is left alone, for
-	 * the file reader to read or refuse.
+	 * any reader of a pipe does. Nothing when Path names no pipe, or nothing
+	 * the reader could open: anything else at Path is left alone, for the
+	 * file reader to read or refuse.
 	 */
-	EPipeRead ReadIfPipe(const FString& Path, TArray<uint8>& OutBytes, FString& OutError);
+	std::optional<FReadResult> ReadIfPipe(const FString& Path);
 }

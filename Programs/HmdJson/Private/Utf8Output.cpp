@@ -1,12 +1,12 @@
 #include "Utf8Output.h"
 
 #include "Containers/StringConv.h"
-#include "Utf16Units.h"
+#include "Containers/Utf16Surrogates.h"
 
 #include <string>
 
-using Utf16Units::IsHighSurrogate;
-using Utf16Units::IsLowSurrogate;
+using Utf16Surrogates::IsHigh;
+using Utf16Surrogates::IsLow;
 
 bool FUtf8Output::Finish()
 {
@@ -23,7 +23,7 @@ void FUtf8Output::TakeUnits(const TCHAR* Units, SIZE_T Count)
 	if (PendingHigh != 0)
 	{
 		const TCHAR Pair[] = {PendingHigh, Units[0]};
-		const bool bPaired = IsLowSurrogate(Units[0]);
+		const bool bPaired = IsLow(Units[0]);
 		Encode(Pair, bPaired ? 2 : 1);
 		PendingHigh = 0;
 		if (bPaired)
@@ -32,7 +32,7 @@ void FUtf8Output::TakeUnits(const TCHAR* Units, SIZE_T Count)
 			--Count;
 		}
 	}
-	if (Count > 0 && IsHighSurrogate(Units[Count - 1]))
+	if (Count > 0 && IsHigh(Units[Count - 1]))
 	{
 		PendingHigh = Units[Count - 1];
 		--Count;

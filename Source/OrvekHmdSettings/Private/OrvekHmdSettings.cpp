@@ -108,9 +108,8 @@ void FOrvekHmdSettingsModule::PluginButtonClicked()
 	FSlateApplication::Get().AddModalWindow(SettingsWindow, RootWindow, false);
 }
 
-void FOrvekHmdSettingsModule::OnSettingsWindowClosed(const TSharedRef<SWindow>& Window)
+void FOrvekHmdSettingsModule::OnSettingsWindowClosed(const TSharedRef<SWindow>& /*Window*/)
 {
-	(void)Window;
 	check(SettingsWidget.IsValid());
 	SettingsWidget->SaveConfig();
 }

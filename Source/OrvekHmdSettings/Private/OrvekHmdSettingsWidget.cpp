@@ -14,9 +14,8 @@ SOrvekHmdSettingsWidget::SOrvekHmdSettingsWidget()
 
 SOrvekHmdSettingsWidget::~SOrvekHmdSettingsWidget() = default;
 
-void SOrvekHmdSettingsWidget::Construct(const FArguments& InArgs)
+void SOrvekHmdSettingsWidget::Construct(const FArguments& /*InArgs*/)
 {
-	(void)InArgs;
 	LoadConfig();
 
 	const FText HmdNameLabel = LOCTEXT("HmdName", "Hmd Name");
@@ -80,10 +79,9 @@ void SOrvekHmdSettingsWidget::Construct(const FArguments& InArgs)
 	HmdNameTextBox->SetText(FText::FromString(Config.SubjectName));
 }
 
-void SOrvekHmdSettingsWidget::OnHmdNameCommitted(const FText& InText, ETextCommit::Type InCommitType)
+void SOrvekHmdSettingsWidget::OnHmdNameCommitted(const FText& InText, ETextCommit::Type /*InCommitType*/)
 {
 	// Every kind of commit counts the same, and the text is taken as typed.
-	(void)InCommitType;
 	Config.SubjectName = InText.ToString();
 }
 

@@ -1,6 +1,6 @@
 // The stop signals' note, each case in a process of its own (a death test's
 // child), since a signal once noted stays noted for the process.
-#include "App/StopSignals.h"
+#include "HmdEditor/App/StopSignals.h"
 #include "StopSignalCases.h"
 
 #include <gtest/gtest.h>

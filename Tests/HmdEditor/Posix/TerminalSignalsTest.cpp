@@ -1,7 +1,8 @@
 // The terminal's signals, each case in a process of its own (a death test's
 // child), since handlers and notes belong to the whole process.
 #include "FileBytes.h"
-#include "Terminal/TerminalSignals.h"
+#include "HmdEditor/Terminal/TerminalSignals.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -27,9 +28,14 @@ namespace
 		TerminalSignals::Install(RestoreSequence, termios{});
 	}
 
-	std::filesystem::path MakeOutputPath(const char* Name)
+	/** Installs the handlers with nothing to restore and opens a pipe to wait on; the child fails when it cannot. */
+	void InstallWithAPipe(int (&Pipe)[2])
 	{
-		return std::filesystem::temp_directory_path() / ("hmd-editor-signals-" + std::to_string(getpid()) + "-" + Name);
+		InstallWithNothingBlocked("");
+		if (pipe(Pipe) != 0)
+		{
+			ExitWith(false);
+		}
 	}
 }
 
@@ -45,12 +51,8 @@ TEST(TerminalSignalsDeathTest, ANotedSignalThatCameBeforeTheWaitEndsItAtOnce)
 	{
 		EXPECT_EXIT(
 			{
-				InstallWithNothingBlocked("");
 				int Pipe[2];
-				if (pipe(Pipe) != 0)
-				{
-					ExitWith(false);
-				}
+				InstallWithAPipe(Pipe);
 				std::raise(Case.Signal);
 				// Nothing is ever written to the pipe: without the note the wait would never end.
 				const bool bSignalled = TerminalSignals::WaitForReadable(Pipe[0], -1) == TerminalSignals::EWaitResult::Signalled;
@@ -65,12 +67,8 @@ TEST(TerminalSignalsDeathTest, WaitsForInputAndForTheTimeout)
 {
 	EXPECT_EXIT(
 		{
-			InstallWithNothingBlocked("");
 			int Pipe[2];
-			if (pipe(Pipe) != 0)
-			{
-				ExitWith(false);
-			}
+			InstallWithAPipe(Pipe);
 			const bool bTimedOut = TerminalSignals::WaitForReadable(Pipe[0], 1) == TerminalSignals::EWaitResult::TimedOut;
 			const bool bWritten = write(Pipe[1], "x", 1) == 1;
 			ExitWith(bTimedOut && bWritten && TerminalSignals::WaitForReadable(Pipe[0], -1) == TerminalSignals::EWaitResult::Readable);
@@ -81,9 +79,10 @@ TEST(TerminalSignalsDeathTest, WaitsForInputAndForTheTimeout)
 TEST(TerminalSignalsDeathTest, AFatalSignalWritesTheRestoreSequenceAndDiesOfTheSignal)
 {
 	const int FatalSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
+	const FTempFolder Folder;
 	for (const int Signal : FatalSignals)
 	{
-		const std::filesystem::path Output = MakeOutputPath(std::to_string(Signal).c_str());
+		const std::filesystem::path Output = Folder.Native() / std::to_string(Signal);
 		EXPECT_EXIT(
 			{
 				const int File = open(Output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -96,13 +95,13 @@ TEST(TerminalSignalsDeathTest, AFatalSignalWritesTheRestoreSequenceAndDiesOfTheS
 			::testing::KilledBySignal(Signal), "")
 			<< Signal;
 		EXPECT_EQ(ReadFileBytes(Output), "\x1B[?1049l restored") << Signal;
-		std::filesystem::remove(Output);
 	}
 }
 
 TEST(TerminalSignalsDeathTest, AFatalSignalWritesNothingWhileTheTerminalIsGivenBack)
 {
-	const std::filesystem::path Output = MakeOutputPath("given-back");
+	const FTempFolder Folder;
+	const std::filesystem::path Output = Folder.Native() / "given-back";
 	EXPECT_EXIT(
 		{
 			const int File = open(Output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -115,5 +114,4 @@ TEST(TerminalSignalsDeathTest, AFatalSignalWritesNothingWhileTheTerminalIsGivenB
 		},
 		::testing::KilledBySignal(SIGSEGV), "");
 	EXPECT_EQ(ReadFileBytes(Output), "");
-	std::filesystem::remove(Output);
 }

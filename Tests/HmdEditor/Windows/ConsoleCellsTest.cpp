@@ -1,4 +1,4 @@
-#include "Windows/ConsoleCells.h"
+#include "HmdEditor/Windows/ConsoleCells.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Windows/ConsoleInputDecoder.h"
+#include "HmdEditor/Windows/ConsoleInputDecoder.h"
 
 #include <gtest/gtest.h>
 

@@ -2,12 +2,15 @@
 // replaced file keeps its mode, and where the user may not write, FILE is
 // left whole. Tests that depend on permission bits run as an ordinary user.
 #include "Posix/ChildProgram.h"
+#include "Posix/PosixTestSupport.h"
 #include "ProgramRun.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <cstddef>
 #include <filesystem>
+#include <iterator>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,37 +20,9 @@ namespace
 	const std::string CompactSettings = "{\"SubjectName\":\"HMD1\",\"EnableLogging\":true}";
 	const std::string OldContent = "{\"SubjectName\": \"Old\"}";
 
-	/** A new folder below the system's temporary folder, which any user can reach. */
-	class FScratchFolder
+	std::ptrdiff_t CountEntries(const std::filesystem::path& Folder)
 	{
-	public:
-		FScratchFolder()
-		{
-			std::string Template = (std::filesystem::temp_directory_path() / "hmdjson-XXXXXX").string();
-			EXPECT_NE(::mkdtemp(Template.data()), nullptr);
-			Path = Template;
-			::chmod(Path.c_str(), 0755);
-		}
-		~FScratchFolder()
-		{
-			::chmod(Path.c_str(), 0755);
-			std::error_code Ignored;
-			std::filesystem::remove_all(Path, Ignored);
-		}
-		FScratchFolder(const FScratchFolder&) = delete;
-		FScratchFolder& operator=(const FScratchFolder&) = delete;
-
-		std::string Path;
-	};
-
-	int CountEntries(const std::string& Folder)
-	{
-		int Count = 0;
-		for ([[maybe_unused]] const std::filesystem::directory_entry& Entry : std::filesystem::directory_iterator(Folder))
-		{
-			++Count;
-		}
-		return Count;
+		return std::distance(std::filesystem::directory_iterator(Folder), std::filesystem::directory_iterator());
 	}
 }
 
@@ -74,20 +49,20 @@ TEST(HmdJsonOutputFilePosix, AnOrdinaryUserCannotReplaceWhatTheyMayNotWrite)
 	};
 	for (const FCase& Case : Cases)
 	{
-		const FScratchFolder Folder;
-		const std::string Input = Folder.Path + "/in.json";
-		const std::string Output = Folder.Path + "/OHeadSetConfig.json";
+		const FTempFolder Folder;
+		const std::string Input = (Folder.Native() / "in.json").string();
+		const std::string Output = (Folder.Native() / "OHeadSetConfig.json").string();
 		WriteFileBytes(Input, CompactSettings);
 		WriteFileBytes(Output, OldContent);
 		GiveToOrdinaryUser(Input);
 		GiveToOrdinaryUser(Output);
-		GiveToOrdinaryUser(Folder.Path);
+		GiveToOrdinaryUser(Folder.Native());
 		ASSERT_EQ(::chmod(Output.c_str(), Case.FileMode), 0);
-		ASSERT_EQ(::chmod(Folder.Path.c_str(), Case.FolderMode), 0);
+		ASSERT_EQ(::chmod(Folder.Native().c_str(), Case.FolderMode), 0);
 
-		FChildOptions Options;
-		Options.bAsOrdinaryUser = true;
-		const FChildRun Run = RunChildProgram({"format", "--output", Output, Input}, Options);
+		FChildMode Mode;
+		Mode.bAsOrdinaryUser = true;
+		const FChildRun Run = RunChildProgram({"format", "--output", Output, Input}, Mode);
 		EXPECT_EQ(Run.ExitCode, 2) << Case.Name;
 		EXPECT_EQ(Run.Out, "") << Case.Name;
 		EXPECT_EQ(Run.Err.rfind("hmd-json: ", 0), 0u) << Case.Name << ": " << Run.Err;
@@ -96,7 +71,7 @@ TEST(HmdJsonOutputFilePosix, AnOrdinaryUserCannotReplaceWhatTheyMayNotWrite)
 		EXPECT_EQ(ReadFileBytes(Output), OldContent) << Case.Name;
 		EXPECT_EQ(ModeOf(Output), Case.FileMode) << Case.Name;
 		// Nothing is left beside it.
-		EXPECT_EQ(CountEntries(Folder.Path), 2) << Case.Name;
+		EXPECT_EQ(CountEntries(Folder.Native()), 2) << Case.Name;
 	}
 }
 

@@ -1,6 +1,6 @@
 // The notice for UTF-16 output on a terminal: standard output is a
 // pseudo-terminal in raw mode, so the bytes the program writes arrive as
-// they are, and standard error a pipe of its own.
+// they are, and standard error a file of its own.
 #include "Posix/ChildProgram.h"
 #include "ProgramRun.h"
 
@@ -31,9 +31,9 @@ TEST(HmdJsonTerminal, UnreadableOutputOnATerminalIsWrittenWithOneLineOfNotice)
 	};
 	for (const FCase& Case : Cases)
 	{
-		FChildOptions Options;
-		Options.bOutputToTerminal = Case.bTerminal;
-		const FChildRun Run = RunChildProgram(Case.Arguments, Options);
+		FChildMode Mode;
+		Mode.bOutputToTerminal = Case.bTerminal;
+		const FChildRun Run = RunChildProgram(Case.Arguments, Mode);
 		EXPECT_EQ(Run.ExitCode, 0) << Case.Name;
 		EXPECT_EQ(Run.Out, Case.Out) << Case.Name;
 		EXPECT_EQ(Run.Err, Case.Err) << Case.Name;

@@ -1,16 +1,88 @@
-// FChildProcess on POSIX: posix_spawn with pipes on standard input and output.
+// FChildProcess on POSIX: fork and exec, with pipes (or a pseudo-terminal)
+// on standard input and output.
 #include "Posix/ChildProcess.h"
+
+#include "Posix/PosixTestSupport.h"
 
 #include <cerrno>
 #include <cstddef>
 #include <csignal>
+#include <cstdio>
 #include <fcntl.h>
 #include <poll.h>
-#include <spawn.h>
+#include <pty.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
-extern char** environ;
+namespace
+{
+	void CloseEnds(int (&Ends)[2])
+	{
+		for (int& End : Ends)
+		{
+			if (End >= 0)
+			{
+				close(End);
+				End = -1;
+			}
+		}
+	}
+
+	/** A pipe, or a pseudo-terminal in raw mode so that its bytes arrive unchanged; both ends close-on-exec. */
+	bool OpenOutput(bool bTerminal, int (&Ends)[2])
+	{
+		if (!bTerminal)
+		{
+			return pipe2(Ends, O_CLOEXEC) == 0;
+		}
+		termios Raw{};
+		cfmakeraw(&Raw);
+		if (openpty(&Ends[0], &Ends[1], nullptr, &Raw, nullptr) != 0)
+		{
+			return false;
+		}
+		fcntl(Ends[0], F_SETFD, FD_CLOEXEC);
+		fcntl(Ends[1], F_SETFD, FD_CLOEXEC);
+		return true;
+	}
+
+	/**
+	 * In the forked child: its signals, standard streams and user, then the
+	 * program. Only calls that are safe after a fork. Writes errno on Report
+	 * when it cannot start.
+	 */
+	[[noreturn]] void RunChild(char* const* Argv, const std::string& ErrorFile, const FChildMode& Mode, int InputEnd, int OutputEnd, int Report)
+	{
+		for (const int Signal : {SIGTERM, SIGHUP, SIGINT, SIGPIPE})
+		{
+			signal(Signal, SIG_DFL);
+		}
+		sigset_t NoneBlocked;
+		sigemptyset(&NoneBlocked);
+		sigprocmask(SIG_SETMASK, &NoneBlocked, nullptr);
+
+		bool bReady = dup2(InputEnd, STDIN_FILENO) >= 0 && dup2(OutputEnd, STDOUT_FILENO) >= 0;
+		if (bReady && !ErrorFile.empty())
+		{
+			const int Error = open(ErrorFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+			bReady = Error >= 0 && dup2(Error, STDERR_FILENO) >= 0;
+		}
+		if (bReady && Mode.bAsOrdinaryUser && IsSuperuser())
+		{
+			bReady = TakeOrdinaryUserIds();
+		}
+		if (bReady)
+		{
+			execv(Argv[0], Argv);
+		}
+		const int Failure = errno != 0 ? errno : EPERM;
+		while (write(Report, &Failure, sizeof(Failure)) < 0 && errno == EINTR)
+		{
+		}
+		_exit(127);
+	}
+}
 
 FChildProcess::~FChildProcess()
 {
@@ -26,63 +98,52 @@ FChildProcess::~FChildProcess()
 	}
 }
 
-bool FChildProcess::Start(const std::vector<std::string>& Arguments, const std::string& ErrorFile)
+bool FChildProcess::Start(const std::vector<std::string>& Arguments, const std::string& ErrorFile, const FChildMode& Mode)
 {
 	// Close-on-exec, so that no other child holds an end of them: the output
-	// ends when this child does, and its input when the test closes it.
-	int Input[2];
-	int Pipe[2];
-	if (Arguments.empty() || Id > 0 || pipe2(Input, O_CLOEXEC) != 0)
+	// ends when this child does, and its input when the test closes it. The
+	// report pipe closes at the child's exec; before that, the child writes
+	// on it why it could not start.
+	int Input[2] = {-1, -1};
+	int Pipe[2] = {-1, -1};
+	int Report[2] = {-1, -1};
+	if (Arguments.empty() || Id > 0 || pipe2(Input, O_CLOEXEC) != 0 || !OpenOutput(Mode.bOutputToTerminal, Pipe) || pipe2(Report, O_CLOEXEC) != 0)
 	{
+		CloseEnds(Input);
+		CloseEnds(Pipe);
 		return false;
 	}
-	if (pipe2(Pipe, O_CLOEXEC) != 0)
-	{
-		close(Input[0]);
-		close(Input[1]);
-		return false;
-	}
-	posix_spawn_file_actions_t Actions;
-	posix_spawn_file_actions_init(&Actions);
-	posix_spawn_file_actions_adddup2(&Actions, Input[0], STDIN_FILENO);
-	posix_spawn_file_actions_adddup2(&Actions, Pipe[1], STDOUT_FILENO);
-	if (!ErrorFile.empty())
-	{
-		posix_spawn_file_actions_addopen(&Actions, STDERR_FILENO, ErrorFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-	}
-
-	posix_spawnattr_t Attributes;
-	posix_spawnattr_init(&Attributes);
-	sigset_t Defaults;
-	sigemptyset(&Defaults);
-	for (const int Signal : {SIGTERM, SIGHUP, SIGINT, SIGPIPE})
-	{
-		sigaddset(&Defaults, Signal);
-	}
-	sigset_t NoneBlocked;
-	sigemptyset(&NoneBlocked);
-	posix_spawnattr_setsigdefault(&Attributes, &Defaults);
-	posix_spawnattr_setsigmask(&Attributes, &NoneBlocked);
-	posix_spawnattr_setflags(&Attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
-
 	std::vector<char*> Argv;
 	for (const std::string& Argument : Arguments)
 	{
 		Argv.push_back(const_cast<char*>(Argument.c_str()));
 	}
 	Argv.push_back(nullptr);
-	const int Result = posix_spawn(&Id, Arguments[0].c_str(), &Actions, &Attributes, Argv.data(), environ);
-	posix_spawnattr_destroy(&Attributes);
-	posix_spawn_file_actions_destroy(&Actions);
+	std::fflush(nullptr);
+	const pid_t Child = fork();
+	if (Child == 0)
+	{
+		RunChild(Argv.data(), ErrorFile, Mode, Input[0], Pipe[1], Report[1]);
+	}
 	close(Input[0]);
 	close(Pipe[1]);
-	if (Result != 0)
+	close(Report[1]);
+	int Failure = 0;
+	ssize_t Reported = -1;
+	while ((Reported = read(Report[0], &Failure, sizeof(Failure))) < 0 && errno == EINTR)
 	{
-		Id = -1;
+	}
+	close(Report[0]);
+	if (Child < 0 || Reported != 0)
+	{
+		while (Child > 0 && waitpid(Child, nullptr, 0) < 0 && errno == EINTR)
+		{
+		}
 		close(Input[1]);
 		close(Pipe[0]);
 		return false;
 	}
+	Id = Child;
 	InputPipe = Input[1];
 	OutputPipe = Pipe[0];
 	Output.clear();

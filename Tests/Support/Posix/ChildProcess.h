@@ -9,6 +9,15 @@
 #include <sys/types.h>
 #include <vector>
 
+/** What a child's standard output is, and who it runs as. */
+struct FChildMode
+{
+	/** Standard output is a pseudo-terminal in raw mode, so its bytes arrive unchanged. */
+	bool bOutputToTerminal = false;
+	/** As the superuser, the child takes OrdinaryUserId's ids before it starts the program. */
+	bool bAsOrdinaryUser = false;
+};
+
 /** How a child process ended. */
 struct FChildEnd
 {
@@ -31,12 +40,13 @@ public:
 	/**
 	 * Starts Arguments[0] (a path, not looked up) with the rest as its
 	 * arguments. Standard input is a pipe that WriteInput writes to, kept
-	 * open until CloseInput or the end; standard error goes to ErrorFile, or
+	 * open until CloseInput or the end; standard output is a pipe, or a
+	 * pseudo-terminal as Mode asks; standard error goes to ErrorFile, or
 	 * stays the test's when that is empty. The child starts with no signal
 	 * blocked and SIGTERM, SIGHUP, SIGINT and SIGPIPE at their defaults,
 	 * whatever the test runner left. False when it cannot start.
 	 */
-	bool Start(const std::vector<std::string>& Arguments, const std::string& ErrorFile = std::string());
+	bool Start(const std::vector<std::string>& Arguments, const std::string& ErrorFile = std::string(), const FChildMode& Mode = FChildMode());
 
 	/** Writes all of Text to the child's standard input; false when it cannot. */
 	bool WriteInput(std::string_view Text);

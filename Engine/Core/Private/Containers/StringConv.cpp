@@ -1,13 +1,12 @@
 #include "Containers/StringConv.h"
 
+#include "Containers/Utf16Surrogates.h"
+
 #include <cstring>
 
 namespace
 {
 	constexpr char32_t ReplacementCharacter = 0xFFFD;
-
-	bool IsHighSurrogate(char32_t Unit) { return Unit >= 0xD800 && Unit <= 0xDBFF; }
-	bool IsLowSurrogate(char32_t Unit) { return Unit >= 0xDC00 && Unit <= 0xDFFF; }
 
 	void AppendUtf8(std::string& Out, char32_t CodePoint)
 	{
@@ -37,11 +36,10 @@ namespace
 
 	void AppendUtf16(std::u16string& Out, char32_t CodePoint)
 	{
-		if (CodePoint >= 0x10000)
+		if (CodePoint >= Utf16Surrogates::FirstSupplementary)
 		{
-			CodePoint -= 0x10000;
-			Out.push_back(static_cast<char16_t>(0xD800 + (CodePoint >> 10)));
-			Out.push_back(static_cast<char16_t>(0xDC00 + (CodePoint & 0x3FF)));
+			Out.push_back(Utf16Surrogates::HighOf(CodePoint));
+			Out.push_back(Utf16Surrogates::LowOf(CodePoint));
 		}
 		else
 		{
@@ -97,7 +95,7 @@ namespace
 			}
 			CodePoint = (CodePoint << 6) | (Byte(Offset) & 0x3F);
 		}
-		if (CodePoint < Minimum || CodePoint > 0x10FFFF || (bStrict && IsHighSurrogate(CodePoint)) || (bStrict && IsLowSurrogate(CodePoint)))
+		if (CodePoint < Minimum || CodePoint > 0x10FFFF || (bStrict && Utf16Surrogates::IsSurrogate(CodePoint)))
 		{
 			return 0;
 		}
@@ -112,9 +110,9 @@ std::string StringConv::ToUtf8(std::u16string_view Text)
 	for (SIZE_T Index = 0; Index < Text.size(); ++Index)
 	{
 		const char32_t Unit = Text[Index];
-		if (IsHighSurrogate(Unit) && Index + 1 < Text.size() && IsLowSurrogate(Text[Index + 1]))
+		if (Utf16Surrogates::StartsPair(Text, Index))
 		{
-			AppendUtf8(Out, 0x10000 + ((Unit - 0xD800) << 10) + (Text[Index + 1] - 0xDC00));
+			AppendUtf8(Out, Utf16Surrogates::Join(Unit, Text[Index + 1]));
 			++Index;
 		}
 		else
@@ -185,10 +183,10 @@ bool StringConv::TryFromUtf8(std::string_view Bytes, FString& OutText)
 		{
 			return false;
 		}
-		if (CodePoint >= 0x10000)
+		if (CodePoint >= Utf16Surrogates::FirstSupplementary)
 		{
-			Chunk[Used++] = static_cast<char16_t>(0xD800 + ((CodePoint - 0x10000) >> 10));
-			Chunk[Used++] = static_cast<char16_t>(0xDC00 + ((CodePoint - 0x10000) & 0x3FF));
+			Chunk[Used++] = Utf16Surrogates::HighOf(CodePoint);
+			Chunk[Used++] = Utf16Surrogates::LowOf(CodePoint);
 		}
 		else
 		{
@@ -233,9 +231,9 @@ std::wstring StringConv::ToWide(std::u16string_view Text)
 		for (SIZE_T Index = 0; Index < Text.size(); ++Index)
 		{
 			const char32_t Unit = Text[Index];
-			if (IsHighSurrogate(Unit) && Index + 1 < Text.size() && IsLowSurrogate(Text[Index + 1]))
+			if (Utf16Surrogates::StartsPair(Text, Index))
 			{
-				Out.push_back(static_cast<wchar_t>(0x10000 + ((Unit - 0xD800) << 10) + (Text[Index + 1] - 0xDC00)));
+				Out.push_back(static_cast<wchar_t>(Utf16Surrogates::Join(Unit, Text[Index + 1])));
 				++Index;
 			}
 			else

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "Containers/UnrealString.h"
+#include "CoreApi.h"
 
 #include <string>
 #include <string_view>

@@ -3,6 +3,7 @@
 // Containers/StringConv.h.
 #pragma once
 
+#include "CoreApi.h"
 #include "CoreTypes.h"
 #include "Containers/Array.h"
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Containers/UnrealString.h"
+#include "CoreApi.h"
 #include "Templates/SharedPointer.h"
 
 class CORE_API FText

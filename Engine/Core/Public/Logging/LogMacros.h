@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Containers/UnrealString.h"
+#include "CoreApi.h"
 #include "Logging/LogVerbosity.h"
 #include "UObject/NameTypes.h"
 

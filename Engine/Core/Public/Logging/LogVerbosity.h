@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CoreApi.h"
 #include "CoreTypes.h"
 
 namespace ELogVerbosity

@@ -2,6 +2,7 @@
 // the condition that failed.
 #pragma once
 
+#include "CoreApi.h"
 #include "CoreTypes.h"
 
 struct CORE_API FDebug

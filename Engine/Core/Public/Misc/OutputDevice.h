@@ -4,6 +4,7 @@
 
 #include "Containers/Array.h"
 #include "Containers/UnrealString.h"
+#include "CoreApi.h"
 #include "Logging/LogVerbosity.h"
 #include "UObject/NameTypes.h"
 

@@ -10,6 +10,7 @@
 // back; memory stays at one block however long the text is.
 #pragma once
 
+#include "CoreApi.h"
 #include "CoreTypes.h"
 #include "Serialization/ByteBlockBuffer.h"
 

@@ -11,6 +11,7 @@
 
 #include "Containers/Array.h"
 #include "Containers/UnrealString.h"
+#include "CoreApi.h"
 
 struct CORE_API FTextFileEncoding
 {

@@ -3,6 +3,7 @@
 // in the stream's direction at its current position.
 #pragma once
 
+#include "CoreApi.h"
 #include "CoreTypes.h"
 #include "Containers/UnrealString.h"
 #include "Logging/LogMacros.h"
@@ -30,7 +31,7 @@ public:
 	virtual int64 Tell() { return -1; }
 	/** The stream's size in bytes, or -1 when it has none. */
 	virtual int64 TotalSize() { return -1; }
-	virtual void Seek(int64 InPos) { (void)InPos; }
+	virtual void Seek(int64 /*InPos*/) {}
 	/** True when the position has reached the end of the stream's bytes. */
 	virtual bool AtEnd();
 	/** Ends the stream's use; true when everything it did succeeded. */

@@ -8,6 +8,7 @@
 // at full speed.
 #pragma once
 
+#include "CoreApi.h"
 #include "Serialization/Archive.h"
 
 #include <cstring>

@@ -3,6 +3,7 @@
 // nothing more is handed to it, so what it took never has a gap.
 #pragma once
 
+#include "CoreApi.h"
 #include "CoreTypes.h"
 #include "Serialization/ByteBlockSink.h"
 

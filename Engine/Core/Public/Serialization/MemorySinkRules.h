@@ -5,6 +5,7 @@
 // NUL code units.
 #pragma once
 
+#include "CoreApi.h"
 #include "CoreTypes.h"
 #include "Containers/UnrealString.h"
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Containers/Array.h"
+#include "CoreApi.h"
 #include "Serialization/Archive.h"
 #include "Serialization/MemorySinkRules.h"
 #include "UObject/NameTypes.h"

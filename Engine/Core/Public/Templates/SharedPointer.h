@@ -117,7 +117,7 @@ public:
 	using ElementType = ObjectType;
 
 	TSharedPtr() = default;
-	TSharedPtr(std::nullptr_t) {}
+	TSharedPtr(std::nullptr_t /*Null*/) {}
 
 	/** Takes ownership of an object made with new. */
 	template <typename OtherType, std::enable_if_t<std::is_convertible_v<OtherType*, ObjectType*>, int> = 0>
@@ -178,7 +178,7 @@ public:
 		TSharedPtr(std::move(Other)).Swap(*this);
 		return *this;
 	}
-	TSharedPtr& operator=(std::nullptr_t)
+	TSharedPtr& operator=(std::nullptr_t /*Null*/)
 	{
 		Reset();
 		return *this;
@@ -219,7 +219,7 @@ public:
 	bool operator==(const TSharedPtr<OtherType>& Other) const { return Object == Other.Object; }
 	template <typename OtherType>
 	bool operator==(const TSharedRef<OtherType>& Other) const { return Object == Other.Object; }
-	bool operator==(std::nullptr_t) const { return Object == nullptr; }
+	bool operator==(std::nullptr_t /*Null*/) const { return Object == nullptr; }
 
 private:
 	template <typename> friend class TSharedPtr;
@@ -340,7 +340,7 @@ class TWeakPtr
 {
 public:
 	TWeakPtr() = default;
-	TWeakPtr(std::nullptr_t) {}
+	TWeakPtr(std::nullptr_t /*Null*/) {}
 	template <typename OtherType, std::enable_if_t<std::is_convertible_v<OtherType*, ObjectType*>, int> = 0>
 	TWeakPtr(const TSharedPtr<OtherType>& Shared) : Object(Shared.Object), Controller(Shared.Controller)
 	{
@@ -456,8 +456,8 @@ public:
 
 protected:
 	TSharedFromThis() = default;
-	TSharedFromThis(const TSharedFromThis&) {}
-	TSharedFromThis& operator=(const TSharedFromThis&) { return *this; }
+	TSharedFromThis(const TSharedFromThis& /*Other*/) {}
+	TSharedFromThis& operator=(const TSharedFromThis& /*Other*/) { return *this; }
 	~TSharedFromThis() = default;
 
 	/** A shared reference to this object as its most derived known type. */

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Containers/UnrealString.h"
+#include "CoreApi.h"
 
 class CORE_API FName
 {

@@ -6,6 +6,7 @@
 #include "Containers/Array.h"
 #include "Containers/UnrealString.h"
 #include "Dom/JsonValue.h"
+#include "JsonApi.h"
 #include "JsonGlobals.h"
 #include "Templates/SharedPointer.h"
 

@@ -12,6 +12,7 @@
 #pragma once
 
 #include "CoreTypes.h"
+#include "JsonApi.h"
 #include "JsonGlobals.h"
 #include "Templates/SharedPointer.h"
 

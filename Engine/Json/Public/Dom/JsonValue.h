@@ -9,6 +9,7 @@
 
 #include "Containers/Array.h"
 #include "Containers/UnrealString.h"
+#include "JsonApi.h"
 #include "JsonGlobals.h"
 #include "Templates/SharedPointer.h"
 

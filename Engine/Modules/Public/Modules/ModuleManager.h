@@ -12,15 +12,12 @@
 #include "Containers/Array.h"
 #include "Containers/UnrealString.h"
 #include "Modules/ModuleInterface.h"
+#include "ModulesApi.h"
 #include "Templates/SharedPointer.h"
 #include "UObject/NameTypes.h"
 
 #include <new>
 #include <type_traits>
-
-#ifndef MODULES_API
-#define MODULES_API HMD_DLLIMPORT
-#endif
 
 /** Creates a module object; returns null when it cannot. */
 using FInitializeModuleFunctionPtr = IModuleInterface* (*)();

@@ -9,26 +9,24 @@
 
 namespace
 {
-	// dlerror() clears itself once read, so the text is kept for GetDllError.
-	thread_local FString GLastDllError;
-
-	void RememberDllError()
+	/** dlerror()'s text, which it clears once read. */
+	FString TakeDllError()
 	{
 		const char* Error = dlerror();
-		GLastDllError = StringConv::FromUtf8(Error != nullptr ? Error : "unknown error");
+		return StringConv::FromUtf8(Error != nullptr ? Error : "unknown error");
 	}
 }
 
-void* FPlatformProcess::GetDllHandle(const TCHAR* Filename)
+TValueOrError<void*, FString> FPlatformProcess::GetDllHandle(const TCHAR* Filename)
 {
 	check(Filename != nullptr);
 	// RTLD_LOCAL keeps each module's InitializeModule apart from every other module's.
 	void* Handle = dlopen(StringConv::ToUtf8(std::u16string_view(Filename)).c_str(), RTLD_NOW | RTLD_LOCAL);
 	if (Handle == nullptr)
 	{
-		RememberDllError();
+		return MakeError(TakeDllError());
 	}
-	return Handle;
+	return MakeValue(Handle);
 }
 
 void FPlatformProcess::FreeDllHandle(void* DllHandle)
@@ -39,26 +37,20 @@ void FPlatformProcess::FreeDllHandle(void* DllHandle)
 	}
 }
 
-void* FPlatformProcess::GetDllExport(void* DllHandle, const TCHAR* ProcName)
+TValueOrError<void*, FString> FPlatformProcess::GetDllExport(void* DllHandle, const TCHAR* ProcName)
 {
 	check(ProcName != nullptr);
 	if (DllHandle == nullptr)
 	{
-		GLastDllError = FString(TEXT("no library"));
-		return nullptr;
+		return MakeError(FString(TEXT("no library")));
 	}
 	dlerror();
 	void* Address = dlsym(DllHandle, StringConv::ToUtf8(std::u16string_view(ProcName)).c_str());
 	if (Address == nullptr)
 	{
-		RememberDllError();
+		return MakeError(TakeDllError());
 	}
-	return Address;
-}
-
-FString FPlatformProcess::GetDllError()
-{
-	return GLastDllError;
+	return MakeValue(Address);
 }
 
 const TCHAR* FPlatformProcess::GetModulePrefix()

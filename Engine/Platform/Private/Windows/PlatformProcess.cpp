@@ -7,10 +7,8 @@
 
 namespace
 {
-	thread_local FString GLastDllError;
-
-	// Kept as "<what failed>: <system message>", as dlerror words it elsewhere.
-	void RememberDllError(const TCHAR* Subject, DWORD ErrorCode)
+	// Worded "<what failed>: <system message>", as dlerror words it elsewhere.
+	FString DescribeDllError(const TCHAR* Subject, DWORD ErrorCode)
 	{
 		wchar_t* Buffer = nullptr;
 		const DWORD Length = FormatMessageW(
@@ -22,11 +20,11 @@ namespace
 		{
 			Text.pop_back();
 		}
-		GLastDllError = FString(Subject) + TEXT(": ") + StringConv::FromWide(Text);
+		return FString(Subject) + TEXT(": ") + StringConv::FromWide(Text);
 	}
 }
 
-void* FPlatformProcess::GetDllHandle(const TCHAR* Filename)
+TValueOrError<void*, FString> FPlatformProcess::GetDllHandle(const TCHAR* Filename)
 {
 	check(Filename != nullptr);
 	// The library's own folder is searched for its dependencies, besides the
@@ -35,9 +33,9 @@ void* FPlatformProcess::GetDllHandle(const TCHAR* Filename)
 		LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
 	if (Handle == nullptr)
 	{
-		RememberDllError(Filename, GetLastError());
+		return MakeError(DescribeDllError(Filename, GetLastError()));
 	}
-	return reinterpret_cast<void*>(Handle);
+	return MakeValue(reinterpret_cast<void*>(Handle));
 }
 
 void FPlatformProcess::FreeDllHandle(void* DllHandle)
@@ -48,25 +46,19 @@ void FPlatformProcess::FreeDllHandle(void* DllHandle)
 	}
 }
 
-void* FPlatformProcess::GetDllExport(void* DllHandle, const TCHAR* ProcName)
+TValueOrError<void*, FString> FPlatformProcess::GetDllExport(void* DllHandle, const TCHAR* ProcName)
 {
 	check(ProcName != nullptr);
 	if (DllHandle == nullptr)
 	{
-		GLastDllError = FString(TEXT("no library"));
-		return nullptr;
+		return MakeError(FString(TEXT("no library")));
 	}
 	const FARPROC Address = GetProcAddress(reinterpret_cast<HMODULE>(DllHandle), StringConv::ToUtf8(std::u16string_view(ProcName)).c_str());
 	if (Address == nullptr)
 	{
-		RememberDllError(ProcName, GetLastError());
+		return MakeError(DescribeDllError(ProcName, GetLastError()));
 	}
-	return reinterpret_cast<void*>(Address);
-}
-
-FString FPlatformProcess::GetDllError()
-{
-	return GLastDllError;
+	return MakeValue(reinterpret_cast<void*>(Address));
 }
 
 const TCHAR* FPlatformProcess::GetModulePrefix()

@@ -5,6 +5,7 @@
 #include "Containers/Array.h"
 #include "Containers/UnrealString.h"
 #include "HAL/FileAccess.h"
+#include "PlatformApi.h"
 
 class PLATFORM_API IFileManager
 {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CoreTypes.h"
+#include "PlatformApi.h"
 
 enum class EFileWriteFault : uint8
 {

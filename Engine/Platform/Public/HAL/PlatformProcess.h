@@ -6,30 +6,26 @@
 #include "CoreTypes.h"
 #include "Containers/Array.h"
 #include "Containers/UnrealString.h"
+#include "PlatformApi.h"
+#include "Templates/ValueOrError.h"
 
 #include <string>
-
-#ifndef PLATFORM_API
-#define PLATFORM_API HMD_DLLIMPORT
-#endif
 
 struct PLATFORM_API FPlatformProcess
 {
 	/**
-	 * Opens the shared library at Filename, with its dependencies, and returns
-	 * its handle, or null when it cannot be loaded (GetDllError then says why).
-	 * Its exports stay private to it: two libraries may export the same name.
+	 * Opens the shared library at Filename, with its dependencies, and gives
+	 * its handle, or why it cannot be loaded: what failed, then the system's
+	 * reason. Its exports stay private to it: two libraries may export the
+	 * same name.
 	 */
-	static void* GetDllHandle(const TCHAR* Filename);
+	static TValueOrError<void*, FString> GetDllHandle(const TCHAR* Filename);
 
 	/** Closes a handle from GetDllHandle; the library goes once its last handle is closed. */
 	static void FreeDllHandle(void* DllHandle);
 
-	/** The address of the export ProcName of the library, or null when it has none. */
-	static void* GetDllExport(void* DllHandle, const TCHAR* ProcName);
-
-	/** Why the last GetDllHandle or GetDllExport of this thread failed: what failed, then the system's reason. */
-	static FString GetDllError();
+	/** The address of the export ProcName of the library, or why it has none, worded as by GetDllHandle. */
+	static TValueOrError<void*, FString> GetDllExport(void* DllHandle, const TCHAR* ProcName);
 
 	/** What precedes a module's name in its library's file name: "lib" or nothing. */
 	static const TCHAR* GetModulePrefix();

@@ -8,6 +8,7 @@
 
 #include "Containers/UnrealString.h"
 #include "HAL/FileManager.h"
+#include "PlatformApi.h"
 
 class PLATFORM_API FFileHelper
 {

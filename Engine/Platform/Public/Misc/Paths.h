@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Containers/UnrealString.h"
+#include "PlatformApi.h"
 
 class PLATFORM_API FPaths
 {

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "Containers/UnrealString.h"
+#include "PlatformApi.h"
 
 namespace EngineShell
 {

@@ -1,5 +1,7 @@
 #include "Text/CodePointString.h"
 
+#include "Containers/Utf16Surrogates.h"
+
 namespace CodePointString
 {
 	std::u32string FromText(std::u16string_view Text)
@@ -8,16 +10,14 @@ namespace CodePointString
 		Result.reserve(Text.size());
 		for (SIZE_T Index = 0; Index < Text.size(); ++Index)
 		{
-			const char32_t Unit = Text[Index];
-			const bool bHighSurrogate = Unit >= 0xD800 && Unit <= 0xDBFF;
-			if (bHighSurrogate && Index + 1 < Text.size() && Text[Index + 1] >= 0xDC00 && Text[Index + 1] <= 0xDFFF)
+			if (Utf16Surrogates::StartsPair(Text, Index))
 			{
-				const char32_t Low = Text[++Index];
-				Result.push_back(0x10000 + ((Unit - 0xD800) << 10) + (Low - 0xDC00));
+				Result.push_back(Utf16Surrogates::Join(Text[Index], Text[Index + 1]));
+				++Index;
 			}
 			else
 			{
-				Result.push_back(Unit);
+				Result.push_back(Text[Index]);
 			}
 		}
 		return Result;
@@ -29,13 +29,12 @@ namespace CodePointString
 		Result.reserve(CodePoints.size());
 		for (const char32_t CodePoint : CodePoints)
 		{
-			if (CodePoint >= 0x10000 && CodePoint <= 0x10FFFF)
+			if (CodePoint >= Utf16Surrogates::FirstSupplementary && CodePoint <= 0x10FFFF)
 			{
-				const char32_t Offset = CodePoint - 0x10000;
-				Result.push_back(static_cast<char16_t>(0xD800 + (Offset >> 10)));
-				Result.push_back(static_cast<char16_t>(0xDC00 + (Offset & 0x3FF)));
+				Result.push_back(Utf16Surrogates::HighOf(CodePoint));
+				Result.push_back(Utf16Surrogates::LowOf(CodePoint));
 			}
-			else if (CodePoint < 0x10000)
+			else if (CodePoint < Utf16Surrogates::FirstSupplementary)
 			{
 				Result.push_back(static_cast<char16_t>(CodePoint));
 			}

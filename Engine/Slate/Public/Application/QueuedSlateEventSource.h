@@ -5,6 +5,7 @@
 #include "Application/SlateEvent.h"
 #include "Application/SlateEventSource.h"
 #include "Containers/UnrealString.h"
+#include "SlateApi.h"
 
 #include <deque>
 

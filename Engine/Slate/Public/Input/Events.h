@@ -4,6 +4,7 @@
 
 #include "CoreTypes.h"
 #include "Input/InputCoreTypes.h"
+#include "SlateApi.h"
 #include "UObject/NameTypes.h"
 
 /** The keys the widgets and the application act on. Names compare without regard to case. */

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CoreTypes.h"
+#include "SlateApi.h"
 #include "Templates/SharedPointer.h"
 
 class SWidget;

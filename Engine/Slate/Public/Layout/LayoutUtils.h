@@ -5,6 +5,7 @@
 #include "Layout/ArrangedChildren.h"
 #include "Layout/Geometry.h"
 #include "Layout/Margin.h"
+#include "SlateApi.h"
 #include "Types/SlateEnums.h"
 
 struct FAlignmentArrangeResult

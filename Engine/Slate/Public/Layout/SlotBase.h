@@ -4,6 +4,7 @@
 
 #include "Layout/Children.h"
 #include "Layout/Margin.h"
+#include "SlateApi.h"
 #include "Types/SlateEnums.h"
 #include "Widgets/SNullWidget.h"
 

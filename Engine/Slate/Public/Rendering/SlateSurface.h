@@ -23,6 +23,7 @@
 #include "Containers/Array.h"
 #include "Containers/UnrealString.h"
 #include "Rendering/CellRect.h"
+#include "SlateApi.h"
 
 #include <string>
 #include <string_view>

@@ -12,6 +12,7 @@
 #pragma once
 
 #include "CoreTypes.h"
+#include "SlateApi.h"
 
 #include <string_view>
 

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "Containers/UnrealString.h"
+#include "Containers/Utf16Surrogates.h"
+#include "SlateApi.h"
 
 #include <string>
 #include <string_view>
@@ -40,6 +42,6 @@ namespace CodePointString
 	/** True for a Unicode scalar value: in range and not a surrogate. */
 	constexpr bool IsScalarValue(char32_t Character)
 	{
-		return Character <= 0x10FFFF && (Character < 0xD800 || Character > 0xDFFF);
+		return Character <= 0x10FFFF && !Utf16Surrogates::IsSurrogate(Character);
 	}
 }

@@ -13,6 +13,7 @@
 
 #include "Containers/Array.h"
 #include "Layout/SlotBase.h"
+#include "SlateApi.h"
 #include "Widgets/DeclarativeSyntaxSupport.h"
 #include "Widgets/SWidget.h"
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Layout/SlotBase.h"
+#include "SlateApi.h"
 #include "Widgets/DeclarativeSyntaxSupport.h"
 #include "Widgets/SWidget.h"
 

@@ -1,6 +1,7 @@
 // SLeafWidget: a widget without children.
 #pragma once
 
+#include "SlateApi.h"
 #include "Widgets/SWidget.h"
 
 class SLATE_API SLeafWidget : public SWidget

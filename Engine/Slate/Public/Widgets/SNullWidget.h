@@ -1,6 +1,7 @@
 // The empty widget that fills a slot before anything is put in it.
 #pragma once
 
+#include "SlateApi.h"
 #include "Templates/SharedPointer.h"
 
 class SWidget;

@@ -16,6 +16,7 @@
 #include "Layout/Geometry.h"
 #include "Misc/Attribute.h"
 #include "Rendering/SlateSurface.h"
+#include "SlateApi.h"
 #include "Templates/SharedPointer.h"
 #include "UObject/NameTypes.h"
 

@@ -21,6 +21,7 @@
 #include "Delegates/Delegate.h"
 #include "Math/Vector2D.h"
 #include "Rendering/CellRect.h"
+#include "SlateApi.h"
 #include "Widgets/DeclarativeSyntaxSupport.h"
 #include "Widgets/SWidget.h"
 

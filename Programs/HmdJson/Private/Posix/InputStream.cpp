@@ -23,7 +23,7 @@ namespace
 	}
 
 	/** Reads Descriptor until it reports the end; What names it in the error. */
-	bool ReadToEnd(int Descriptor, const FString& What, TArray<uint8>& OutBytes, FString& OutError)
+	InputStream::FReadResult ReadToEnd(int Descriptor, const FString& What)
 	{
 		TArray<uint8> Bytes;
 		uint8 Buffer[65536];
@@ -32,8 +32,7 @@ namespace
 			const ssize_t Count = ::read(Descriptor, Buffer, sizeof(Buffer));
 			if (Count == 0)
 			{
-				OutBytes = std::move(Bytes);
-				return true;
+				return MakeValue(std::move(Bytes));
 			}
 			if (Count < 0)
 			{
@@ -41,13 +40,11 @@ namespace
 				{
 					continue;
 				}
-				OutError = ReadError(What, SystemErrorText(errno));
-				return false;
+				return MakeError(ReadError(What, SystemErrorText(errno)));
 			}
 			if (Bytes.Num() > INT32_MAX - Count)
 			{
-				OutError = ReadError(What, TEXT("the input is too large"));
-				return false;
+				return MakeError(ReadError(What, TEXT("the input is too large")));
 			}
 			Bytes.Append(Buffer, static_cast<int32>(Count));
 		}
@@ -59,18 +56,18 @@ namespace
 	}
 }
 
-bool InputStream::ReadStandardInput(TArray<uint8>& OutBytes, FString& OutError)
+InputStream::FReadResult InputStream::ReadStandardInput()
 {
-	return ReadToEnd(STDIN_FILENO, FString(TEXT("standard input")), OutBytes, OutError);
+	return ReadToEnd(STDIN_FILENO, FString(TEXT("standard input")));
 }
 
-InputStream::EPipeRead InputStream::ReadIfPipe(const FString& Path, TArray<uint8>& OutBytes, FString& OutError)
+std::optional<InputStream::FReadResult> InputStream::ReadIfPipe(const FString& Path)
 {
 	const std::string Native = StringConv::ToUtf8(Path);
 	struct stat Status;
 	if (::stat(Native.c_str(), &Status) != 0 || !IsPipe(Status))
 	{
-		return EPipeRead::NotAPipe;
+		return std::nullopt;
 	}
 	// The open waits for a writer, as any reader of a pipe does.
 	int Descriptor = -1;
@@ -81,16 +78,15 @@ InputStream::EPipeRead InputStream::ReadIfPipe(const FString& Path, TArray<uint8
 	const FString What = TEXT("'") + Path + TEXT("'");
 	if (Descriptor < 0)
 	{
-		OutError = TEXT("Could not open ") + What + TEXT(": ") + SystemErrorText(errno);
-		return EPipeRead::Failed;
+		return FReadResult(MakeError(TEXT("Could not open ") + What + TEXT(": ") + SystemErrorText(errno)));
 	}
 	// The path may have been replaced by something else since it was looked at.
 	if (::fstat(Descriptor, &Status) != 0 || !IsPipe(Status))
 	{
 		::close(Descriptor);
-		return EPipeRead::NotAPipe;
+		return std::nullopt;
 	}
-	const bool bRead = ReadToEnd(Descriptor, What, OutBytes, OutError);
+	FReadResult Result = ReadToEnd(Descriptor, What);
 	::close(Descriptor);
-	return bRead ? EPipeRead::Read : EPipeRead::Failed;
+	return Result;
 }

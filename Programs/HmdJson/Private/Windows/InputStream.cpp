@@ -29,7 +29,7 @@ namespace
 	}
 
 	/** Reads Handle until it reports the end, or its writer closed a pipe; What names it in the error. */
-	bool ReadToEnd(HANDLE Handle, const FString& What, TArray<uint8>& OutBytes, FString& OutError)
+	InputStream::FReadResult ReadToEnd(HANDLE Handle, const FString& What)
 	{
 		TArray<uint8> Bytes;
 		uint8 Buffer[65536];
@@ -43,8 +43,7 @@ namespace
 				{
 					break;
 				}
-				OutError = ReadError(What, SystemErrorText(Error));
-				return false;
+				return MakeError(ReadError(What, SystemErrorText(Error)));
 			}
 			if (Count == 0)
 			{
@@ -52,29 +51,26 @@ namespace
 			}
 			if (Bytes.Num() > INT32_MAX - static_cast<int32>(Count))
 			{
-				OutError = ReadError(What, TEXT("the input is too large"));
-				return false;
+				return MakeError(ReadError(What, TEXT("the input is too large")));
 			}
 			Bytes.Append(Buffer, static_cast<int32>(Count));
 		}
-		OutBytes = std::move(Bytes);
-		return true;
+		return MakeValue(std::move(Bytes));
 	}
 }
 
-bool InputStream::ReadStandardInput(TArray<uint8>& OutBytes, FString& OutError)
+InputStream::FReadResult InputStream::ReadStandardInput()
 {
 	const FString What(TEXT("standard input"));
 	const HANDLE Input = ::GetStdHandle(STD_INPUT_HANDLE);
 	if (Input == nullptr || Input == INVALID_HANDLE_VALUE)
 	{
-		OutError = ReadError(What, TEXT("the program has none"));
-		return false;
+		return MakeError(ReadError(What, TEXT("the program has none")));
 	}
-	return ReadToEnd(Input, What, OutBytes, OutError);
+	return ReadToEnd(Input, What);
 }
 
-InputStream::EPipeRead InputStream::ReadIfPipe(const FString& Path, TArray<uint8>& OutBytes, FString& OutError)
+std::optional<InputStream::FReadResult> InputStream::ReadIfPipe(const FString& Path)
 {
 	// A pipe shows what it is only once opened. Whatever else opens is
 	// closed again untouched; the file reader opens it anew.
@@ -83,14 +79,14 @@ InputStream::EPipeRead InputStream::ReadIfPipe(const FString& Path, TArray<uint8
 		OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 	if (Handle == INVALID_HANDLE_VALUE)
 	{
-		return EPipeRead::NotAPipe;
+		return std::nullopt;
 	}
 	if (::GetFileType(Handle) != FILE_TYPE_PIPE)
 	{
 		::CloseHandle(Handle);
-		return EPipeRead::NotAPipe;
+		return std::nullopt;
 	}
-	const bool bRead = ReadToEnd(Handle, TEXT("'") + Path + TEXT("'"), OutBytes, OutError);
+	FReadResult Result = ReadToEnd(Handle, TEXT("'") + Path + TEXT("'"));
 	::CloseHandle(Handle);
-	return bRead ? EPipeRead::Read : EPipeRead::Failed;
+	return Result;
 }

@@ -7,7 +7,6 @@
 #include "Serialization/JsonSerializer.h"
 #include "Serialization/JsonWriter.h"
 
-#include <charconv>
 #include <iterator>
 #include <string>
 
@@ -82,42 +81,9 @@ namespace
 		return Fields;
 	}
 
-	/** Reads a text of decimal digits only; false for anything else. */
-	bool ParseDecimal(std::u16string_view Text, uint32& OutNumber)
+	FOrvekHmdSettingsReaderError ReaderErrorOf(const FJsonReadError& ReadError)
 	{
-		if (Text.empty())
-		{
-			return false;
-		}
-		std::string Digits;
-		for (const char16_t Unit : Text)
-		{
-			if (Unit < u'0' || Unit > u'9')
-			{
-				return false;
-			}
-			Digits += static_cast<char>(Unit);
-		}
-		const auto [End, Error] = std::from_chars(Digits.data(), Digits.data() + Digits.size(), OutNumber);
-		return Error == std::errc() && End == Digits.data() + Digits.size();
-	}
-
-	/** Splits the reader's "<message> Line: <line> Ch: <character>" into its parts. */
-	FOrvekHmdSettingsReaderError ReaderErrorOf(const FString& ErrorText)
-	{
-		FOrvekHmdSettingsReaderError Error;
-		Error.Text = ErrorText;
-		Error.Message = ErrorText;
-		const std::u16string_view Text = ErrorText.View();
-		const SIZE_T LineAt = Text.rfind(u" Line: ");
-		const SIZE_T ChAt = Text.rfind(u" Ch: ");
-		if (LineAt != std::u16string_view::npos && ChAt != std::u16string_view::npos && ChAt > LineAt
-			&& ParseDecimal(Text.substr(LineAt + 7, ChAt - LineAt - 7), Error.Line)
-			&& ParseDecimal(Text.substr(ChAt + 5), Error.Character))
-		{
-			Error.Message = FString(Text.substr(0, LineAt));
-		}
-		return Error;
+		return FOrvekHmdSettingsReaderError{ReadError.Message, ReadError.Line, ReadError.Ch, ReadError.ToText()};
 	}
 
 	void AddWrongType(FOrvekHmdSettingsFindings& Findings, const TArray<FTopLevelField>& Fields, const TCHAR* Key, EJson Expected,
@@ -175,13 +141,13 @@ FOrvekHmdSettingsFindings FOrvekHmdSettingsFile::Parse(const FString& Text, Orve
 	if (!JsonSerializer::ReadObject(Reader, JsonObject))
 	{
 		// The serializer refuses an array root without an error of the reader's.
-		if (Reader->ErrorText().IsEmpty())
+		if (const std::optional<FJsonReadError>& ReadError = Reader->Error())
 		{
-			Findings.bRootIsNotObject = true;
+			Findings.ReaderError = ReaderErrorOf(*ReadError);
 		}
 		else
 		{
-			Findings.ReaderError = ReaderErrorOf(Reader->ErrorText());
+			Findings.bRootIsNotObject = true;
 		}
 		return Findings;
 	}

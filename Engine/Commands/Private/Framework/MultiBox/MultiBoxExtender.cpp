@@ -43,9 +43,9 @@ FExtensionBase::FExtensionBase(FName InHook, EExtensionHook::Position InHookPosi
 
 FExtensionBase::~FExtensionBase() = default;
 
-void FExtensionBase::ApplyToMenuBar(FMenuBarBuilder&) const {}
+void FExtensionBase::ApplyToMenuBar(FMenuBarBuilder& /*MenuBarBuilder*/) const {}
 
-void FExtensionBase::ApplyToMenu(FMenuBuilder&) const {}
+void FExtensionBase::ApplyToMenu(FMenuBuilder& /*MenuBuilder*/) const {}
 
 TSharedRef<const FExtensionBase> FExtender::AddMenuBarExtension(FName ExtensionHook, EExtensionHook::Position HookPosition,
 	const TSharedPtr<const FUICommandList>& CommandList, const FMenuBarExtensionDelegate& MenuBarExtensionDelegate)

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "Input/Events.h"
+#include "SlateApi.h"
 
 #include <string_view>
 

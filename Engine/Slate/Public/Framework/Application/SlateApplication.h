@@ -31,6 +31,7 @@
 #include "Containers/Array.h"
 #include "Layout/ArrangedChildren.h"
 #include "Rendering/SlateSurface.h"
+#include "SlateApi.h"
 #include "Templates/SharedPointer.h"
 
 #include <string_view>

@@ -2,6 +2,7 @@
 // dialogs open. The host sets it once its main window is up.
 #pragma once
 
+#include "SlateApi.h"
 #include "Templates/SharedPointer.h"
 
 class SWindow;

@@ -12,6 +12,7 @@
 #pragma once
 
 #include "Delegates/Delegate.h"
+#include "SlateApi.h"
 #include "Types/SlateEnums.h"
 #include "Widgets/SCompoundWidget.h"
 

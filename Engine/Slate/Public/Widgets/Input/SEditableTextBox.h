@@ -30,6 +30,7 @@
 #pragma once
 
 #include "Delegates/Delegate.h"
+#include "SlateApi.h"
 #include "Types/SlateEnums.h"
 #include "Widgets/DeclarativeSyntaxSupport.h"
 #include "Widgets/SLeafWidget.h"

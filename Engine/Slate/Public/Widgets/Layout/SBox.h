@@ -2,6 +2,7 @@
 // the size it asks for.
 #pragma once
 
+#include "SlateApi.h"
 #include "Types/SlateStructs.h"
 #include "Widgets/SCompoundWidget.h"
 

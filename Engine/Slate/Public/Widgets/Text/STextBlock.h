@@ -5,6 +5,7 @@
 // units per line.
 #pragma once
 
+#include "SlateApi.h"
 #include "Widgets/DeclarativeSyntaxSupport.h"
 #include "Widgets/SLeafWidget.h"
 
