@@ -1,6 +1,7 @@
 #include "ProcessRoundTrip.h"
 
 #include "FileBytes.h"
+#include "RatioReporter.h"
 #include "JsonPeer.h"
 
 #include <sys/resource.h>
@@ -160,18 +161,6 @@ namespace
 		}
 		return Result;
 	}
-
-	/** One ratio, with its verdict when Target is given; the in-process library's ratios are for reference only. */
-	void PrintRatio(const char* What, const std::string& Ours, const std::string& Theirs, double Ratio, std::optional<double> Target)
-	{
-		if (!Target)
-		{
-			std::printf("%s, %s over %s: %.2fx (for reference)\n", What, Ours.c_str(), Theirs.c_str(), Ratio);
-			return;
-		}
-		std::printf("%s, %s over %s: %.2fx (target at most %.2fx): %s\n", What, Ours.c_str(), Theirs.c_str(), Ratio,
-			*Target, Ratio <= *Target ? "met" : "MISSED");
-	}
 }
 
 namespace ProcessRoundTrip
@@ -256,12 +245,12 @@ namespace ProcessRoundTrip
 			const FRunResult& Ours = *Best[OursIndex];
 			const bool bTargeted = OursIndex == 3;
 			const auto Target = [bTargeted](double Value) { return bTargeted ? std::optional<double>(Value) : std::nullopt; };
-			PrintRatio("Time", Names[OursIndex], Names[1], Ours.Seconds / Best[1]->Seconds, Target(1.25));
-			PrintRatio("CPU time", Names[OursIndex], Names[1], Ours.CpuSeconds / Best[1]->CpuSeconds, Target(1.25));
-			PrintRatio("Time", Names[OursIndex], Names[2], Ours.Seconds / Best[2]->Seconds, Target(0.5));
-			PrintRatio("CPU time", Names[OursIndex], Names[2], Ours.CpuSeconds / Best[2]->CpuSeconds, Target(0.5));
+			PrintRatio("Time", Names[OursIndex], Names[1], Ours.Seconds / Best[1]->Seconds, Target(1.0));
+			PrintRatio("CPU time", Names[OursIndex], Names[1], Ours.CpuSeconds / Best[1]->CpuSeconds, Target(1.0));
+			PrintRatio("Time", Names[OursIndex], Names[2], Ours.Seconds / Best[2]->Seconds, Target(0.4));
+			PrintRatio("CPU time", Names[OursIndex], Names[2], Ours.CpuSeconds / Best[2]->CpuSeconds, Target(0.4));
 			PrintRatio("Peak memory", Names[OursIndex], Names[1],
-				static_cast<double>(Ours.PeakKib) / static_cast<double>(Best[1]->PeakKib), Target(2.0));
+				static_cast<double>(Ours.PeakKib) / static_cast<double>(Best[1]->PeakKib), Target(1.25));
 		}
 		if (Names.size() > 3 && Best[0] && Best[3])
 		{

@@ -6,7 +6,11 @@
 #include <benchmark/benchmark.h>
 
 #include <map>
+#include <optional>
 #include <string>
+
+/** Prints one ratio, with its verdict when Target is given, else marked "for reference". */
+void PrintRatio(const char* What, const std::string& Ours, const std::string& Theirs, double Ratio, std::optional<double> Target);
 
 class FRatioReporter : public benchmark::ConsoleReporter
 {
