@@ -24,7 +24,7 @@ TEST_F(HmdEditorEndToEnd, WithoutAFileTheWindowIsEmptyAndClosingWritesTheFileAnd
 	EXPECT_EQ(Result.Errors, "");
 	const std::vector<std::string> Screens = SplitScreens(Result.Output);
 	ASSERT_EQ(Screens.size(), 1u);
-	EXPECT_NE(Screens[0].find("Hmd Setting"), std::string::npos) << Screens[0];
+	EXPECT_NE(Screens[0].find("Hmd Name"), std::string::npos) << Screens[0];
 	EXPECT_TRUE(ShowsName(Screens[0], "")) << Screens[0];
 	EXPECT_EQ(CheckBoxOf(Screens[0]), "[ ]") << Screens[0];
 

@@ -209,8 +209,8 @@ TEST_F(HostFeatures, ALetterInAnOpenMenuChoosesTheEntryStartingWithIt)
 	} Cases[] = {
 		{"a in Help: About", OpenHelpMenu + "key a\n", "Settings file:"},
 		{"K in Help: Keyboard Shortcuts", OpenHelpMenu + "key K\n", "Main window"},
-		{"o in Window: Output Log", "key F10 Right Right\nkey o\n", "Output Log"},
-		{"o in Orvek Hmd: the settings window", "key F10 Left\nkey o\n", "Hmd Setting"},
+		{"o in Window: Output Log", "key F10 Right Right\nkey o\n", "\xE2\x94\x8C Output Log"},
+		{"o in Orvek Hmd: the settings window", "key F10 Left\nkey o\n", "Hmd Name"},
 		{"a letter no entry starts with leaves the menu open", OpenHelpMenu + "key z\n", "> Keyboard Shortcuts"},
 	};
 	for (const auto& Case : Cases)

@@ -18,7 +18,7 @@ TEST_F(HmdEditorInteractive, TheMainJobInATerminalFromStartToQuit)
 	ASSERT_TRUE(Tmux.WaitForText("> Orvek Hmd Settings")) << Tmux.CapturePane();
 	EXPECT_NE(Tmux.CapturePane().find("Execute OrvekHmdSettings action"), std::string::npos) << "the status line shows the entry's tool tip";
 	Tmux.SendKeys("Enter");
-	ASSERT_TRUE(Tmux.WaitForText("Hmd Setting")) << Tmux.CapturePane();
+	ASSERT_TRUE(Tmux.WaitForText("Hmd Name")) << Tmux.CapturePane();
 
 	Tmux.SendKeys("-l " + QuoteForShell("Tracker 7"));
 	ASSERT_TRUE(Tmux.WaitForText("[Tracker 7_")) << Tmux.CapturePane();
@@ -38,7 +38,7 @@ TEST_F(HmdEditorInteractive, SigtermWithTheWindowOpenSavesItAndEndsWith143)
 	FTmux Tmux;
 	StartEditor(Tmux);
 	Tmux.SendKeys("F10 Right Right Right Right Enter");
-	ASSERT_TRUE(Tmux.WaitForText("Hmd Setting")) << Tmux.CapturePane();
+	ASSERT_TRUE(Tmux.WaitForText("Hmd Name")) << Tmux.CapturePane();
 	Tmux.SendKeys("-l " + QuoteForShell("Stopped"));
 	ASSERT_TRUE(Tmux.WaitForText("[Stopped_")) << Tmux.CapturePane();
 

@@ -157,7 +157,7 @@ void HmdEditorInteractive::StartInPane(const FTmux& Tmux, const std::string& Com
 void HmdEditorInteractive::OpenSettings(const FTmux& Tmux)
 {
 	Tmux.SendKeys("F10 Right Right Right Right Enter");
-	ASSERT_TRUE(Tmux.WaitForText("Hmd Setting")) << Tmux.CapturePane();
+	ASSERT_TRUE(Tmux.WaitForText("Hmd Name")) << Tmux.CapturePane();
 }
 
 void HmdEditorInteractive::CloseSettings(const FTmux& Tmux)

@@ -75,7 +75,7 @@ tmux -L "$Socket" -f /dev/null new-session -d -s editor -x 100 -y 30 \
 
 WaitFor $StartSeconds "main window" "F10 menu"
 Keys F10 Right Right Right Right Enter
-WaitFor $StepSeconds "settings window" "Hmd Setting"
+WaitFor $StepSeconds "settings window" "Hmd Name"
 tmux -L "$Socket" send-keys -t editor -l "Wine HMD"
 WaitFor $StepSeconds "typed name" "Wine HMD"
 
