@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace
@@ -15,6 +16,23 @@ namespace
 			Text.push_back(Press.Character);
 		}
 		return Text;
+	}
+
+	/** The one command a line of script gives; none, with the failure reported, when it gives an error or another count. */
+	std::optional<FScriptCommand> ParseOneLine(const std::string& Line)
+	{
+		const TValueOrError<TArray<FScriptCommand>, FScriptError> Parsed = ParseEditorScript(Line);
+		if (Parsed.HasError())
+		{
+			ADD_FAILURE() << Line << ": " << Parsed.GetError().Message;
+			return std::nullopt;
+		}
+		if (Parsed.GetValue().Num() != 1)
+		{
+			ADD_FAILURE() << Line << ": " << Parsed.GetValue().Num() << " commands";
+			return std::nullopt;
+		}
+		return Parsed.GetValue()[0];
 	}
 }
 
@@ -65,11 +83,9 @@ TEST(EditorScript, TypesEverythingAfterTheFirstSpaceExactly)
 	};
 	for (const FCase& Case : Cases)
 	{
-		const TValueOrError<TArray<FScriptCommand>, FScriptError> Parsed = ParseEditorScript(Case.Line);
-		ASSERT_TRUE(Parsed.HasValue()) << Case.Line << ": " << Parsed.GetError().Message;
-		const TArray<FScriptCommand>& Commands = Parsed.GetValue();
-		ASSERT_EQ(Commands.Num(), 1) << Case.Line;
-		EXPECT_EQ(TypedText(Commands[0]), Case.Expected) << Case.Line;
+		const std::optional<FScriptCommand> Command = ParseOneLine(Case.Line);
+		ASSERT_TRUE(Command.has_value());
+		EXPECT_EQ(TypedText(*Command), Case.Expected) << Case.Line;
 	}
 }
 
@@ -91,12 +107,10 @@ TEST(EditorScript, SleepsForWholeOrDecimalSeconds)
 	};
 	for (const FCase& Case : Cases)
 	{
-		const TValueOrError<TArray<FScriptCommand>, FScriptError> Parsed = ParseEditorScript(Case.Line);
-		ASSERT_TRUE(Parsed.HasValue()) << Case.Line << ": " << Parsed.GetError().Message;
-		const TArray<FScriptCommand>& Commands = Parsed.GetValue();
-		ASSERT_EQ(Commands.Num(), 1) << Case.Line;
-		EXPECT_EQ(Commands[0].Action, EScriptAction::Sleep) << Case.Line;
-		EXPECT_EQ(Commands[0].Duration, Case.Expected) << Case.Line;
+		const std::optional<FScriptCommand> Command = ParseOneLine(Case.Line);
+		ASSERT_TRUE(Command.has_value());
+		EXPECT_EQ(Command->Action, EScriptAction::Sleep) << Case.Line;
+		EXPECT_EQ(Command->Duration, Case.Expected) << Case.Line;
 	}
 }
 

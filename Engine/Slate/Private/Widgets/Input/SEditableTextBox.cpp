@@ -248,13 +248,8 @@ void SEditableTextBox::InsertAtCursor(std::u32string_view Characters)
 	{
 		return;
 	}
-	const int32 Count = static_cast<int32>(Characters.size());
 	EditedText->Insert(CursorIndex, Characters);
-	if (CursorIndex < FirstShown)
-	{
-		FirstShown += Count;
-	}
-	CursorIndex += Count;
+	CursorIndex += static_cast<int32>(Characters.size());
 	TextChanged();
 }
 
@@ -265,15 +260,6 @@ void SEditableTextBox::RemoveRange(int32 Start, int32 End)
 		return;
 	}
 	EditedText->Remove(Start, End - Start);
-	// The characters shown first stay first, unless they are gone.
-	if (End <= FirstShown)
-	{
-		FirstShown -= End - Start;
-	}
-	else if (Start < FirstShown)
-	{
-		FirstShown = Start;
-	}
 	CursorIndex = Start;
 	TextChanged();
 }

@@ -1,6 +1,7 @@
 #include "HmdEditor/App/HostModes.h"
 
 #include "HmdEditor/App/HmdEditorSession.h"
+#include "HmdEditor/App/RunSession.h"
 #include "HmdEditor/HmdEditorOptions.h"
 #include "HmdEditor/Script/EditorScript.h"
 #include "HmdEditor/Script/ScriptFrontEnd.h"
@@ -9,9 +10,7 @@
 #include "Framework/Application/SlateApplication.h"
 #include "Misc/OutputDevice.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 namespace
 {
@@ -59,21 +58,11 @@ int RunHeadless(const FHmdEditorOptions& Options)
 	GLog->RemoveAllOutputDevices();
 	GLog->AddOutputDevice(&ErrorOutput);
 
-	FHmdEditorSession Session;
-	if (const TValueOrError<void, std::string> Started = Session.Startup(Options); Started.HasError())
+	return RunSession(Options, [&Options, &Commands](FHmdEditorSession& Session) -> TValueOrError<void, std::string>
 	{
-		std::fprintf(stderr, "hmd-editor: %s\n", Started.GetError().c_str());
-		return 1;
-	}
-	FSlateApplication::Get().SetScreenSize(Options.Columns, Options.Rows);
-	const TSharedRef<FScriptFrontEnd> Script = MakeShared<FScriptFrontEnd>(Commands.StealValue(), [&Session]() { Session.RequestExit(); }, stdout);
-	Session.Run(Script, Script);
-	Session.Shutdown();
-
-	if (Script->GetWriteError() != 0)
-	{
-		std::fprintf(stderr, "hmd-editor: cannot write the screen to standard output: %s\n", std::strerror(Script->GetWriteError()));
-		return 1;
-	}
-	return 0;
+		FSlateApplication::Get().SetScreenSize(Options.Columns, Options.Rows);
+		const TSharedRef<FScriptFrontEnd> Script = MakeShared<FScriptFrontEnd>(Commands.StealValue(), [&Session]() { Session.RequestExit(); }, stdout);
+		Session.Run(Script, Script);
+		return Script->GetResult();
+	});
 }

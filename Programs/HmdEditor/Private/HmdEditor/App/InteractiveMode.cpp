@@ -1,6 +1,7 @@
 #include "HmdEditor/App/HostModes.h"
 
 #include "HmdEditor/App/HmdEditorSession.h"
+#include "HmdEditor/App/RunSession.h"
 #include "HmdEditor/FrontEnd/HostTerminal.h"
 #include "HmdEditor/FrontEnd/LogFileOutputDevice.h"
 #include "HmdEditor/FrontEnd/TerminalFatalGuard.h"
@@ -14,30 +15,24 @@
 
 int RunInteractive(const FHmdEditorOptions& Options)
 {
-	// Start-up problems are still reported on standard error, before the
-	// terminal is taken over.
-	FHmdEditorSession Session;
-	if (const TValueOrError<void, std::string> Started = Session.Startup(Options); Started.HasError())
-	{
-		std::fprintf(stderr, "hmd-editor: %s\n", Started.GetError().c_str());
-		return 1;
-	}
-
-	// While the terminal shows the editor, standard error is kept off the
-	// screen (the terminal does that in Start); the log file has the lines.
+	// Kept until after the shut-down, whose lines go to the file too.
 	FLogFileOutputDevice LogFile;
-	const std::string LogPath = GetHostLogFilePath();
-	if (const TValueOrError<void, std::string> Opened = LogFile.Open(LogPath); Opened.HasError())
+	const int ExitCode = RunSession(Options, [&LogFile](FHmdEditorSession& Session) -> TValueOrError<void, std::string>
 	{
-		std::fprintf(stderr, "hmd-editor: cannot open the log file (%s); log lines will follow when the editor ends\n", Opened.GetError().c_str());
-	}
-	GLog->AddOutputDevice(&LogFile);
+		// While the terminal shows the editor, standard error is kept off the
+		// screen (the terminal does that in Start); the log file has the lines.
+		// Problems until then are still reported on standard error.
+		if (const TValueOrError<void, std::string> Opened = LogFile.Open(GetHostLogFilePath()); Opened.HasError())
+		{
+			std::fprintf(stderr, "hmd-editor: cannot open the log file (%s); log lines will follow when the editor ends\n", Opened.GetError().c_str());
+		}
+		GLog->AddOutputDevice(&LogFile);
 
-	const std::unique_ptr<IHostTerminal> Terminal = MakePlatformTerminal();
-	int ExitCode = 0;
-	const TValueOrError<void, std::string> Started = Terminal->Start();
-	if (Started.HasValue())
-	{
+		const std::unique_ptr<IHostTerminal> Terminal = MakePlatformTerminal();
+		if (TValueOrError<void, std::string> Started = Terminal->Start(); Started.HasError())
+		{
+			return MakeError(Started.StealError());
+		}
 		{
 			const FTerminalFatalGuard FatalGuard(*Terminal);
 			FSlateApplication::Get().SetScreenSize(Terminal->GetColumns(), Terminal->GetRows());
@@ -45,13 +40,8 @@ int RunInteractive(const FHmdEditorOptions& Options)
 			Session.Run(FrontEnd, FrontEnd);
 		}
 		Terminal->Stop();
-	}
-	else
-	{
-		std::fprintf(stderr, "hmd-editor: %s\n", Started.GetError().c_str());
-		ExitCode = 1;
-	}
-	Session.Shutdown();
+		return MakeValue();
+	});
 
 	GLog->RemoveOutputDevice(&LogFile);
 	LogFile.ReleaseHeldLines();

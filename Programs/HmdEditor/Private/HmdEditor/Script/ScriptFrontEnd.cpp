@@ -6,6 +6,7 @@
 #include "Text/CodePointString.h"
 
 #include <cerrno>
+#include <cstring>
 #include <utility>
 
 std::string FormatScreen(const FSlateSurface& Surface)
@@ -30,7 +31,7 @@ FScriptFrontEnd::FScriptFrontEnd(TArray<FScriptCommand> InCommands, std::functio
 bool FScriptFrontEnd::WaitForNextEvent(FSlateEvent& OutEvent)
 {
 	// A stop signal ends the input wherever the script is, as its end would.
-	while (Commands.IsValidIndex(CommandIndex) && StopSignals::GetReceived() == 0 && WriteError == 0)
+	while (Commands.IsValidIndex(CommandIndex) && StopSignals::GetReceived() == 0 && Result.HasValue())
 	{
 		const FScriptCommand& Command = Commands[CommandIndex];
 		switch (Command.Action)
@@ -43,16 +44,9 @@ bool FScriptFrontEnd::WaitForNextEvent(FSlateEvent& OutEvent)
 			}
 			break;
 		case EScriptAction::Screen:
-		{
 			// The application presents the screen before every wait, so this is what the user would see now.
-			const std::string Screen = FormatScreen(LastPresented);
-			errno = 0;
-			if (std::fwrite(Screen.data(), 1, Screen.size(), Output) != Screen.size() || std::fflush(Output) != 0)
-			{
-				WriteError = errno != 0 ? errno : EIO;
-			}
+			Result = PrintScreen();
 			break;
-		}
 		case EScriptAction::Sleep:
 			// A stop signal ends the wait; the loop's condition then ends the input.
 			StopSignals::Sleep(Command.Duration);
@@ -77,4 +71,16 @@ bool FScriptFrontEnd::HasPendingEvents() const
 void FScriptFrontEnd::Present(const FSlateSurface& Surface)
 {
 	LastPresented = Surface;
+}
+
+TValueOrError<void, std::string> FScriptFrontEnd::PrintScreen() const
+{
+	const std::string Screen = FormatScreen(LastPresented);
+	errno = 0;
+	if (std::fwrite(Screen.data(), 1, Screen.size(), Output) != Screen.size() || std::fflush(Output) != 0)
+	{
+		const int Error = errno != 0 ? errno : EIO;
+		return MakeError(std::string("cannot write the screen to standard output: ") + std::strerror(Error));
+	}
+	return MakeValue();
 }

@@ -10,6 +10,7 @@
 #include "Rendering/SlateRenderer.h"
 #include "Rendering/SlateSurface.h"
 #include "HmdEditor/Script/EditorScript.h"
+#include "Templates/ValueOrError.h"
 
 #include <cstdio>
 #include <functional>
@@ -30,13 +31,17 @@ public:
 	void Present(const FSlateSurface& Surface) override;
 
 	/**
-	 * The error of the first "screen" print that could not be written (a
-	 * full device, a closed pipe), or 0. Such an error ends the input, as
-	 * the end of the script would: what follows would be lost.
+	 * What the script's run came to: the error of the first "screen" print
+	 * that could not be written (a full device, a closed pipe). Such an error
+	 * ends the input, as the end of the script would: what follows would be
+	 * lost.
 	 */
-	int GetWriteError() const { return WriteError; }
+	const TValueOrError<void, std::string>& GetResult() const { return Result; }
 
 private:
+	/** Prints the screen last presented to Output; the error says why it could not be written. */
+	TValueOrError<void, std::string> PrintScreen() const;
+
 	TArray<FScriptCommand> Commands;
 	std::function<void()> OnQuit;
 	std::FILE* Output;
@@ -44,5 +49,5 @@ private:
 	int32 CommandIndex = 0;
 	int32 PressIndex = 0;
 	FSlateSurface LastPresented;
-	int WriteError = 0;
+	TValueOrError<void, std::string> Result = MakeValue();
 };

@@ -1,5 +1,3 @@
-#include "JsonTestSupport.h"
-
 #include "Serialization/BufferReader.h"
 #include "Serialization/MemoryWriter.h"
 

@@ -1,5 +1,3 @@
-#include "JsonTestSupport.h"
-
 #include "Misc/TextFileEncoding.h"
 
 #include <gtest/gtest.h>
