@@ -5,6 +5,7 @@
 #include "Serialization/BufferReader.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <string_view>
 #include <utility>
@@ -71,20 +72,57 @@ namespace
 		{-1, -1, 8, 8, -1, -1},  // 8 in exponent digits
 	};
 
+	/** The column in NumberTransitions of each ASCII unit, -1 for those that are no part of any number. */
+	constexpr auto NumberColumns = []()
+	{
+		std::array<int8, 128> Columns{};
+		Columns.fill(-1);
+		Columns['-'] = 0;
+		Columns['+'] = 1;
+		Columns['0'] = 2;
+		for (char Digit = '1'; Digit <= '9'; ++Digit)
+		{
+			Columns[static_cast<SIZE_T>(Digit)] = 3;
+		}
+		Columns['.'] = 4;
+		Columns['e'] = 5;
+		Columns['E'] = 5;
+		return Columns;
+	}();
+
 	/** The column of Unit in NumberTransitions, or -1 for a unit that is no part of any number. */
 	int32 NumberColumn(TCHAR Unit)
 	{
-		switch (Unit)
-		{
-		case u'-': return 0;
-		case u'+': return 1;
-		case u'0': return 2;
-		case u'.': return 4;
-		case u'e':
-		case u'E': return 5;
-		default: return Unit >= u'1' && Unit <= u'9' ? 3 : -1;
-		}
+		return Unit < NumberColumns.size() ? NumberColumns[Unit] : -1;
 	}
+
+	/**
+	 * The ASCII text of a number being scanned: on the stack while it is
+	 * short, as numbers nearly always are, on the heap beyond that.
+	 */
+	class FNumberText
+	{
+	public:
+		void Add(char Character)
+		{
+			if (Length < sizeof(Short))
+			{
+				Short[Length++] = Character;
+				return;
+			}
+			if (Long.empty())
+			{
+				Long.assign(Short, Length);
+			}
+			Long.push_back(Character);
+		}
+		std::string_view View() const { return Long.empty() ? std::string_view(Short, Length) : std::string_view(Long); }
+
+	private:
+		char Short[64];
+		SIZE_T Length = 0;
+		std::string Long;
+	};
 
 	bool IsAcceptingNumberState(int32 State)
 	{
@@ -223,7 +261,7 @@ bool FJsonLexer::ScanWord(TCHAR First, EJsonToken& OutKind)
 
 bool FJsonLexer::ScanNumber(TCHAR First)
 {
-	NumberText.clear();
+	FNumberText Text;
 	int32 State = 0;
 	TCHAR Unit = First;
 	int32 Column = NumberColumn(First);
@@ -249,17 +287,17 @@ bool FJsonLexer::ScanNumber(TCHAR First)
 		{
 			return Fail(TEXT("Poorly formed Json Number Token."));
 		}
-		NumberText.push_back(static_cast<char>(Unit));
+		Text.Add(static_cast<char>(Unit));
 	}
 	if (!IsAcceptingNumberState(State))
 	{
 		return Fail(TEXT("Poorly formed Json Number Token."));
 	}
-	Current.Number = JsonNumberText::ToDouble(NumberText);
+	Current.Number = JsonNumberText::ToDouble(Text.View());
 	return true;
 }
 
-void FJsonLexer::TakePlainRun()
+const uint8* FJsonLexer::FindPlainRunEnd() const
 {
 	const uint8* RunEnd = Cursor;
 	while (End - RunEnd >= JsonUnitWords::UnitsPerWord * UnitBytes && !JsonUnitWords::AnyEndsPlainRun(JsonUnitWords::Load(RunEnd)))
@@ -275,24 +313,38 @@ void FJsonLexer::TakePlainRun()
 		}
 		RunEnd += UnitBytes;
 	}
-	// Copied through a small buffer, since the bytes need not be aligned for code units.
-	constexpr int64 ChunkUnits = 256;
-	TCHAR Chunk[ChunkUnits];
-	while (Cursor != RunEnd)
-	{
-		const int64 Count = std::min(ChunkUnits, (RunEnd - Cursor) / UnitBytes);
-		std::memcpy(Chunk, Cursor, static_cast<SIZE_T>(Count * UnitBytes));
-		Scanned.AppendChars(Chunk, static_cast<int32>(Count));
-		Cursor += Count * UnitBytes;
-	}
+	return RunEnd;
+}
+
+void FJsonLexer::TakeUnitsUpTo(const uint8* RunEnd, std::u16string& Out)
+{
+	// Copied as bytes, since the text need not be aligned for code units.
+	const SIZE_T Kept = Out.size();
+	const SIZE_T Count = static_cast<SIZE_T>((RunEnd - Cursor) / UnitBytes);
+	Out.resize(Kept + Count);
+	std::memcpy(Out.data() + Kept, Cursor, Count * sizeof(TCHAR));
+	Cursor = RunEnd;
 }
 
 bool FJsonLexer::ScanString()
 {
-	Scanned.Empty();
+	// Most strings hold no escape: their text is taken straight into the token.
+	const uint8* RunEnd = FindPlainRunEnd();
+	if (RunEnd != End && LoadUnit(RunEnd) == u'"')
+	{
+		std::u16string Text;
+		TakeUnitsUpTo(RunEnd, Text);
+		Current.Text = FString(std::move(Text));
+		Cursor += UnitBytes;
+		return true;
+	}
+
+	// The others are decoded in a buffer that keeps its room from one string to the next.
+	std::u16string& Decoded = Scanned;
+	Decoded.clear();
 	for (;;)
 	{
-		TakePlainRun();
+		TakeUnitsUpTo(FindPlainRunEnd(), Decoded);
 		if (AtEnd())
 		{
 			return Fail(TEXT("String Token Abruptly Ended."));
@@ -300,7 +352,7 @@ bool FJsonLexer::ScanString()
 		const TCHAR Unit = Take();
 		if (Unit == u'"')
 		{
-			std::swap(Current.Text, Scanned);
+			Current.Text = FString(std::u16string(Decoded));
 			return true;
 		}
 		if (Unit != u'\\')
@@ -319,12 +371,12 @@ bool FJsonLexer::ScanString()
 		{
 		case u'"':
 		case u'\\':
-		case u'/': Scanned.AppendChar(Escape); break;
-		case u'b': Scanned.AppendChar(u'\b'); break;
-		case u'f': Scanned.AppendChar(u'\f'); break;
-		case u'n': Scanned.AppendChar(u'\n'); break;
-		case u'r': Scanned.AppendChar(u'\r'); break;
-		case u't': Scanned.AppendChar(u'\t'); break;
+		case u'/': Decoded.push_back(Escape); break;
+		case u'b': Decoded.push_back(u'\b'); break;
+		case u'f': Decoded.push_back(u'\f'); break;
+		case u'n': Decoded.push_back(u'\n'); break;
+		case u'r': Decoded.push_back(u'\r'); break;
+		case u't': Decoded.push_back(u'\t'); break;
 		case u'u':
 		{
 			uint32 Value = 0;
@@ -343,7 +395,7 @@ bool FJsonLexer::ScanString()
 			}
 			if (Value != 0)
 			{
-				Scanned.AppendChar(static_cast<TCHAR>(Value));
+				Decoded.push_back(static_cast<TCHAR>(Value));
 			}
 			break;
 		}

@@ -13,6 +13,7 @@
 #include "Serialization/JsonTypes.h"
 
 #include <string>
+#include <utility>
 
 class FBufferReader;
 
@@ -56,6 +57,8 @@ public:
 	 */
 	bool Next();
 	const FJsonToken& Token() const { return Current; }
+	/** Moves the text of the last string token out, leaving the token's text empty. */
+	FString TakeText() { return std::exchange(Current.Text, FString()); }
 	/** Why the last Next failed. */
 	const TCHAR* ErrorMessage() const { return Error; }
 
@@ -77,8 +80,10 @@ private:
 
 	bool ScanNumber(TCHAR First);
 	bool ScanString();
-	/** Consumes the units up to the next quotation mark, backslash or NUL into Scanned; they need no decoding. */
-	void TakePlainRun();
+	/** Where the run of units from the position that need no decoding ends: at the next quotation mark, backslash or NUL, or the end. */
+	const uint8* FindPlainRunEnd() const;
+	/** Consumes the units up to RunEnd, appending them to Out. */
+	void TakeUnitsUpTo(const uint8* RunEnd, std::u16string& Out);
 	/** A bare word: true, false or null in any case. */
 	bool ScanWord(TCHAR First, EJsonToken& OutKind);
 
@@ -90,9 +95,7 @@ private:
 	uint32 Line = 1;
 
 	FJsonToken Current;
-	/** The string being scanned; it becomes the token's text once complete. */
-	FString Scanned;
-	/** The number being scanned, in ASCII. */
-	std::string NumberText;
+	/** A string with escapes being decoded; it keeps its room from one such string to the next. */
+	std::u16string Scanned;
 	const TCHAR* Error = TEXT("");
 };

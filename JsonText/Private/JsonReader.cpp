@@ -2,6 +2,8 @@
 
 #include "JsonLexer.h"
 
+#include <utility>
+
 namespace
 {
 	EJsonEvent EventOf(EJsonToken Token)
@@ -39,6 +41,17 @@ const FString& JsonReader::StringToken() const
 {
 	check(CurrentToken == EJsonToken::String);
 	return Lexer->Token().Text;
+}
+
+FString JsonReader::TakeCurrentIdentifier()
+{
+	return std::exchange(Identifier, FString());
+}
+
+FString JsonReader::TakeStringToken()
+{
+	check(CurrentToken == EJsonToken::String);
+	return Lexer->TakeText();
 }
 
 double JsonReader::NumberToken() const
@@ -207,7 +220,7 @@ bool JsonReader::StepInObject()
 	{
 		return RecordError(TEXT("String token expected, but not found."));
 	}
-	Identifier = Lexer->Token().Text;
+	Identifier = Lexer->TakeText();
 	if (!ScanToken())
 	{
 		return false;

@@ -6,26 +6,22 @@
 
 namespace
 {
-	/** A value read and not yet taken by its container, with its field name (empty in arrays). */
-	struct FPendingValue
-	{
-		FString Identifier;
-		TSharedPtr<FJsonValue> Value;
-	};
-
-	/** A container still open: its values are the pending ones from First on. */
+	/** A container still open: its values, and for an object its field names, are the pending ones from the firsts on. */
 	struct FOpenContainer
 	{
 		EJson Kind;
+		/** The container's own field name in the object that holds it; empty in an array and for the root. */
 		FString Identifier;
-		int32 First;
+		int32 FirstValue;
+		int32 FirstName;
 	};
 
 	/**
 	 * Builds the tree from the reader's events. The values of all open
-	 * containers wait on one list, innermost last, so that each container is
-	 * made in one exactly sized block when it closes. The values are made in
-	 * the allocator's blocks; null, true and false are immutable and shared
+	 * containers wait on one list, innermost last, and the field names of
+	 * open objects on another beside it, so that each container is made in
+	 * one exactly sized block when it closes. The values are made in the
+	 * allocator's blocks; null, true and false are immutable and shared
 	 * within the document.
 	 */
 	class FTreeBuilder
@@ -38,7 +34,8 @@ namespace
 			{
 			case EJsonEvent::ObjectOpened:
 			case EJsonEvent::ArrayOpened:
-				Open.Add(FOpenContainer{Event == EJsonEvent::ObjectOpened ? EJson::Object : EJson::Array, Reader.CurrentIdentifier(), Pending.Num()});
+				Open.Add(FOpenContainer{Event == EJsonEvent::ObjectOpened ? EJson::Object : EJson::Array, Reader.TakeCurrentIdentifier(),
+					PendingValues.Num(), PendingNames.Num()});
 				return true;
 			case EJsonEvent::ObjectClosed:
 			case EJsonEvent::ArrayClosed:
@@ -47,16 +44,16 @@ namespace
 				{
 					FOpenContainer Closed = Open.Pop();
 					TSharedPtr<FJsonValue> Value = Closed.Kind == EJson::Object
-						? TSharedPtr<FJsonValue>(Allocator.MakeShared<FJsonValueObject>(TakeObject(Closed.First)))
-						: TSharedPtr<FJsonValue>(Allocator.MakeShared<FJsonValueArray>(TakeItems(Closed.First)));
-					Pending.Add(FPendingValue{std::move(Closed.Identifier), std::move(Value)});
+						? TSharedPtr<FJsonValue>(Allocator.MakeShared<FJsonValueObject>(TakeObject(Closed)))
+						: TSharedPtr<FJsonValue>(Allocator.MakeShared<FJsonValueArray>(TakeItems(Closed.FirstValue)));
+					Add(std::move(Closed.Identifier), std::move(Value));
 				}
 				return true;
 			case EJsonEvent::BooleanValue:
 				AddValue(Reader, Reader.BoolToken() ? Shared(True, true) : Shared(False, false));
 				return true;
 			case EJsonEvent::StringValue:
-				AddValue(Reader, Allocator.MakeShared<FJsonValueString>(Reader.StringToken()));
+				AddValue(Reader, Allocator.MakeShared<FJsonValueString>(Reader.TakeStringToken()));
 				return true;
 			case EJsonEvent::NumberValue:
 				AddValue(Reader, Allocator.MakeShared<FJsonValueNumber>(Reader.NumberToken()));
@@ -84,7 +81,7 @@ namespace
 			OutRoot.Kind = Open[0].Kind;
 			if (OutRoot.Kind == EJson::Object)
 			{
-				OutRoot.Object = TakeObject(0);
+				OutRoot.Object = TakeObject(Open[0]);
 			}
 			else
 			{
@@ -96,7 +93,21 @@ namespace
 	private:
 		void AddValue(JsonReader& Reader, TSharedPtr<FJsonValue> Value)
 		{
-			Pending.Add(FPendingValue{Reader.CurrentIdentifier(), std::move(Value)});
+			if (Open.Top().Kind == EJson::Object)
+			{
+				PendingNames.Add(Reader.TakeCurrentIdentifier());
+			}
+			PendingValues.Add(std::move(Value));
+		}
+
+		/** Adds a closed container to the one that holds it, with its name when that is an object. */
+		void Add(FString&& Identifier, TSharedPtr<FJsonValue>&& Value)
+		{
+			if (Open.Top().Kind == EJson::Object)
+			{
+				PendingNames.Add(std::move(Identifier));
+			}
+			PendingValues.Add(std::move(Value));
 		}
 
 		const TSharedPtr<FJsonValue>& Shared(TSharedPtr<FJsonValue>& Slot, bool bValue)
@@ -108,34 +119,35 @@ namespace
 			return Slot;
 		}
 
-		/** The pending values from First on as an object; a repeated name keeps its first place and its last value. */
-		TSharedPtr<FJsonObject> TakeObject(int32 First)
+		/** The pending fields of Closed as an object; a repeated name keeps its first place and its last value. */
+		TSharedPtr<FJsonObject> TakeObject(const FOpenContainer& Closed)
 		{
-			TSharedRef<FJsonObject> Object = Allocator.MakeShared<FJsonObject>();
-			Object->Reserve(Pending.Num() - First);
-			for (int32 Index = First; Index < Pending.Num(); ++Index)
+			TArray<FString> Names;
+			Names.Reserve(PendingNames.Num() - Closed.FirstName);
+			for (int32 Index = Closed.FirstName; Index < PendingNames.Num(); ++Index)
 			{
-				Object->SetField(std::move(Pending[Index].Identifier), std::move(Pending[Index].Value));
+				Names.Add(std::move(PendingNames[Index]));
 			}
-			Pending.SetNum(First);
-			return Object;
+			PendingNames.SetNum(Closed.FirstName);
+			return Allocator.MakeShared<FJsonObject>(std::move(Names), TakeItems(Closed.FirstValue));
 		}
 
 		TArray<TSharedPtr<FJsonValue>> TakeItems(int32 First)
 		{
 			TArray<TSharedPtr<FJsonValue>> Items;
-			Items.Reserve(Pending.Num() - First);
-			for (int32 Index = First; Index < Pending.Num(); ++Index)
+			Items.Reserve(PendingValues.Num() - First);
+			for (int32 Index = First; Index < PendingValues.Num(); ++Index)
 			{
-				Items.Add(std::move(Pending[Index].Value));
+				Items.Add(std::move(PendingValues[Index]));
 			}
-			Pending.SetNum(First);
+			PendingValues.SetNum(First);
 			return Items;
 		}
 
 		FJsonTreeAllocator Allocator;
 		TArray<FOpenContainer> Open;
-		TArray<FPendingValue> Pending;
+		TArray<TSharedPtr<FJsonValue>> PendingValues;
+		TArray<FString> PendingNames;
 		TSharedPtr<FJsonValue> Null;
 		TSharedPtr<FJsonValue> True;
 		TSharedPtr<FJsonValue> False;

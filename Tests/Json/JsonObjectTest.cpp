@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace
 {
 	FString Name(int32 Number)
@@ -99,6 +101,47 @@ TEST(JsonObject, LargeObjectsFindEveryFieldAfterReplacingAndRemoving)
 			EXPECT_EQ(Number, Index % 3 == 0 ? -Index : Index);
 			EXPECT_EQ(Object.GetKeys()[Index / 2], Name(Index));
 		}
+	}
+}
+
+TEST(JsonObject, MadeFromFieldsSettlesRepeatedNamesAsSettingThemWould)
+{
+	struct FCase
+	{
+		const char* Description;
+		/** Field names by number, in order; each field's value is its position. */
+		std::vector<int32> Names;
+	};
+	const FCase Cases[] = {
+		{"no fields", {}},
+		{"a few distinct names", {1, 2, 3}},
+		{"a repeat among a few", {1, 2, 1, 3, 2}},
+		{"many distinct names, indexed", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19}},
+		{"a repeat among many", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 3, 19}},
+		{"a repeat at the very end of many", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 19}},
+	};
+	for (const FCase& Case : Cases)
+	{
+		SCOPED_TRACE(Case.Description);
+		TArray<FString> Names;
+		TArray<TSharedPtr<FJsonValue>> Values;
+		FJsonObject Expected;
+		for (SIZE_T Position = 0; Position < Case.Names.size(); ++Position)
+		{
+			Names.Add(Name(Case.Names[Position]));
+			Values.Add(MakeShared<FJsonValueNumber>(static_cast<double>(Position)));
+			Expected.SetNumberField(Name(Case.Names[Position]), static_cast<double>(Position));
+		}
+
+		const FJsonObject Made(std::move(Names), std::move(Values));
+		ASSERT_EQ(Made.GetKeys(), Expected.GetKeys());
+		for (const FString& Key : Expected.GetKeys())
+		{
+			double Number = -1.0;
+			EXPECT_TRUE(Made.TryGetNumberField(Key, Number));
+			EXPECT_EQ(Number, Expected.GetField(Key)->AsNumber());
+		}
+		EXPECT_FALSE(Made.HasField(Name(99)));
 	}
 }
 

@@ -49,6 +49,10 @@ public:
 	virtual const FString& CurrentIdentifier() const;
 	/** The text of the string value just delivered. */
 	virtual const FString& StringToken() const;
+	/** Moves the field name of the item just delivered out of the reader, for a caller that keeps it; CurrentIdentifier() is then empty. */
+	FString TakeCurrentIdentifier();
+	/** Moves the text of the string value just delivered out of the reader, for a caller that keeps it; StringToken() is then empty. */
+	FString TakeStringToken();
 	double NumberToken() const;
 	bool BoolToken() const;
 	/** The recorded error, or nothing. */

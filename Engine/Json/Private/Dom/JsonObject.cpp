@@ -13,6 +13,46 @@ namespace
 	}
 }
 
+FJsonObject::FJsonObject(TArray<FString>&& Names, TArray<TSharedPtr<FJsonValue>>&& InValues)
+	: Keys(std::move(Names))
+	, Values(std::move(InValues))
+{
+	check(Keys.Num() == Values.Num());
+	if (IndexDistinctNames())
+	{
+		return;
+	}
+	// Rare in practice: the fields are set again one by one, which settles the repeats.
+	TArray<FString> GivenNames = std::move(Keys);
+	TArray<TSharedPtr<FJsonValue>> GivenValues = std::move(Values);
+	Keys = TArray<FString>();
+	Values = TArray<TSharedPtr<FJsonValue>>();
+	Reserve(GivenNames.Num());
+	for (int32 FieldIndex = 0; FieldIndex < GivenNames.Num(); ++FieldIndex)
+	{
+		SetField(std::move(GivenNames[FieldIndex]), std::move(GivenValues[FieldIndex]));
+	}
+}
+
+bool FJsonObject::IndexDistinctNames()
+{
+	if (Num() > MaxUnindexedFields)
+	{
+		return RebuildIndex(Num());
+	}
+	for (int32 Later = 1; Later < Num(); ++Later)
+	{
+		for (int32 Earlier = 0; Earlier < Later; ++Earlier)
+		{
+			if (Keys[Earlier] == Keys[Later])
+			{
+				return false;
+			}
+		}
+	}
+	return true;
+}
+
 FJsonObject::~FJsonObject()
 {
 	JsonTeardown::ReleaseValues(Values);
@@ -35,23 +75,28 @@ int32 FJsonObject::FindIndex(const FString& FieldName) const
 	}
 }
 
-void FJsonObject::AddToIndex(int32 FieldIndex)
+bool FJsonObject::AddToIndex(int32 FieldIndex)
 {
 	const SIZE_T Mask = static_cast<SIZE_T>(Index.Num()) - 1;
-	SIZE_T Slot = HashFieldName(Keys[FieldIndex]) & Mask;
-	while (Index[static_cast<int32>(Slot)] != INDEX_NONE)
+	const FString& FieldName = Keys[FieldIndex];
+	SIZE_T Slot = HashFieldName(FieldName) & Mask;
+	for (int32 Found; (Found = Index[static_cast<int32>(Slot)]) != INDEX_NONE; Slot = (Slot + 1) & Mask)
 	{
-		Slot = (Slot + 1) & Mask;
+		if (Keys[Found] == FieldName)
+		{
+			return false;
+		}
 	}
 	Index[static_cast<int32>(Slot)] = FieldIndex;
+	return true;
 }
 
-void FJsonObject::RebuildIndex(int32 ExpectedFields)
+bool FJsonObject::RebuildIndex(int32 ExpectedFields)
 {
 	Index.Empty();
 	if (ExpectedFields <= MaxUnindexedFields)
 	{
-		return;
+		return true;
 	}
 	// A power of two at least twice the field count keeps probe runs short.
 	int32 Slots = 32;
@@ -66,8 +111,13 @@ void FJsonObject::RebuildIndex(int32 ExpectedFields)
 	}
 	for (int32 FieldIndex = 0; FieldIndex < Num(); ++FieldIndex)
 	{
-		AddToIndex(FieldIndex);
+		if (!AddToIndex(FieldIndex))
+		{
+			Index.Empty();
+			return false;
+		}
 	}
+	return true;
 }
 
 template <typename KeyType, typename ValueType>

@@ -14,6 +14,12 @@ class JSON_API FJsonObject
 {
 public:
 	FJsonObject() = default;
+	/**
+	 * An object of the given fields, in their order: Values[I] is the value
+	 * of Names[I]. A name given more than once keeps its first place and
+	 * takes its last value, as setting the fields one by one would do.
+	 */
+	FJsonObject(TArray<FString>&& Names, TArray<TSharedPtr<FJsonValue>>&& InValues);
 	FJsonObject(const FJsonObject&) = default;
 	FJsonObject(FJsonObject&&) = default;
 	FJsonObject& operator=(const FJsonObject&) = default;
@@ -55,11 +61,18 @@ private:
 	static constexpr int32 MaxUnindexedFields = 16;
 
 	int32 FindIndex(const FString& FieldName) const;
+	/** Indexes the fields as their number needs; false, leaving no index, when some name appears twice among them. */
+	bool IndexDistinctNames();
 	template <typename KeyType, typename ValueType>
 	void SetFieldImpl(KeyType&& FieldName, ValueType&& Value);
-	/** Sizes the index for ExpectedFields fields (none while that is small) and fills it. */
-	void RebuildIndex(int32 ExpectedFields);
-	void AddToIndex(int32 FieldIndex);
+	/**
+	 * Sizes the index for ExpectedFields fields (none while that is small)
+	 * and fills it. False, leaving no index, when two fields have the same
+	 * name, which only fields not set through SetField can have.
+	 */
+	bool RebuildIndex(int32 ExpectedFields);
+	/** Adds the field to the index; false, adding nothing, when an earlier field has its name. */
+	bool AddToIndex(int32 FieldIndex);
 
 	TArray<FString> Keys;
 	TArray<TSharedPtr<FJsonValue>> Values;
