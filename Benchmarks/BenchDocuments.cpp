@@ -172,14 +172,22 @@ namespace BenchDocuments
 		return Finish(Name, Open + "null" + std::string(Close.rbegin(), Close.rend()));
 	}
 
+	std::string MixedName(int MiB)
+	{
+		return "Mixed" + std::to_string(MiB) + "MB";
+	}
+
 	std::vector<FBenchDocument> MakeAll()
 	{
 		std::vector<FBenchDocument> Documents;
 		Documents.push_back(MakeConfig());
 		Documents.push_back(MakeDeep("Deep1000", 1000));
-		Documents.push_back(MakeMixed("Mixed1MB", size_t{1} << 20));
 		Documents.push_back(MakeNumbers("Numbers2MB", size_t{2} << 20));
-		Documents.push_back(MakeMixed("Mixed32MB", size_t{32} << 20));
+		// The same mix at doubling sizes, so that the cost per byte can be read off from 1 MB to 32 MB.
+		for (const int MiB : MixedSizesMiB)
+		{
+			Documents.push_back(MakeMixed(MixedName(MiB), size_t(MiB) << 20));
+		}
 		return Documents;
 	}
 }

@@ -32,6 +32,12 @@ namespace BenchDocuments
 	/** Objects and arrays nested Depth levels deep, the root an object. */
 	FBenchDocument MakeDeep(const std::string& Name, int Depth);
 
-	/** Every document the in-process benchmarks use, smallest first. */
+	/** The sizes of the mixed documents, in MiB of UTF-8. */
+	inline constexpr int MixedSizesMiB[] = {1, 2, 4, 8, 16, 32};
+
+	/** The name of the mixed document of MiB MiB: "Mixed<MiB>MB". */
+	std::string MixedName(int MiB);
+
+	/** Every document the in-process benchmarks use, the mixed ones last, smallest first. */
 	std::vector<FBenchDocument> MakeAll();
 }

@@ -1,25 +1,39 @@
 // json-bench: our JSON reader and writer against RapidJSON and nlohmann::json
 // on the same generated documents, then the whole `hmd-json format` round
-// trip in fresh processes for time and peak memory.
+// trip in fresh processes for time and peak memory, with and without
+// transparent huge pages.
 //
-//   json-bench [Google Benchmark flags] [--no-process-round-trip]
+//   json-bench [Google Benchmark flags] [--no-process-round-trip] [--pairs=N]
 #include "BenchDocuments.h"
 #include "FileBytes.h"
 #include "JsonPeer.h"
 #include "ProcessRoundTrip.h"
 #include "RatioReporter.h"
+#include "RoundTripChild.h"
 
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <map>
+#include <optional>
 #include <string>
 
 namespace
 {
 	const char* const NoProcessRoundTripFlag = "--no-process-round-trip";
+	const char* const PairsFlag = "--pairs=";
 	const char* const RoundTripDocument = "Mixed32MB";
-	constexpr int ProcessRuns = 3;
+	constexpr int DefaultPairs = 9;
+
+	/** Removes Argv[Index] from the arguments. */
+	void RemoveArgument(int& Argc, char** Argv, int Index)
+	{
+		std::memmove(Argv + Index, Argv + Index + 1, sizeof(char*) * static_cast<size_t>(Argc - Index));
+		--Argc;
+	}
 
 	/** Removes Flag from the arguments; true when it was there. */
 	bool TakeFlag(int& Argc, char** Argv, const char* Flag)
@@ -28,25 +42,55 @@ namespace
 		{
 			if (std::strcmp(Argv[Index], Flag) == 0)
 			{
-				std::memmove(Argv + Index, Argv + Index + 1, sizeof(char*) * static_cast<size_t>(Argc - Index));
-				--Argc;
+				RemoveArgument(Argc, Argv, Index);
 				return true;
 			}
 		}
 		return false;
 	}
 
+	/** Removes "<Prefix><value>" from the arguments and returns the value; nothing when it is not there. */
+	std::optional<std::string> TakeValue(int& Argc, char** Argv, const char* Prefix)
+	{
+		for (int Index = 1; Index < Argc; ++Index)
+		{
+			if (std::strncmp(Argv[Index], Prefix, std::strlen(Prefix)) == 0)
+			{
+				std::string Value = Argv[Index] + std::strlen(Prefix);
+				RemoveArgument(Argc, Argv, Index);
+				return Value;
+			}
+		}
+		return std::nullopt;
+	}
+
+	/** A whole number from 1 to 1000; nothing for anything else. */
+	std::optional<int> ParseCount(const std::string& Text)
+	{
+		char* End = nullptr;
+		const long Value = std::strtol(Text.c_str(), &End, 10);
+		if (Text.empty() || *End != '\0' || Value < 1 || Value > 1000)
+		{
+			return std::nullopt;
+		}
+		return static_cast<int>(Value);
+	}
+
 	template <typename BodyType>
 	void RegisterFor(const std::string& Operation, const FBenchDocument& Document, const FJsonPeer& Peer, BodyType Body)
 	{
-		benchmark::internal::Benchmark* Bench =
-			benchmark::RegisterBenchmark((Operation + "/" + Document.Name + "/" + Peer.Name).c_str(), Body);
-		if (Document.Utf8.size() > (size_t{8} << 20))
+		const size_t Bytes = Document.Utf8.size();
+		benchmark::internal::Benchmark* Bench = benchmark::RegisterBenchmark(
+			(Operation + "/" + Document.Name + "/" + Peer.Name).c_str(), [Body, Bytes](benchmark::State& State) {
+				Body(State);
+				State.SetBytesProcessed(State.iterations() * static_cast<int64_t>(Bytes));
+			});
+		if (Bytes > (size_t{8} << 20))
 		{
-			// About a second per iteration: a few are enough.
+			// Up to a few seconds per iteration: a few are enough, and they keep the whole run short.
 			Bench->Unit(benchmark::kMillisecond)->Iterations(3);
 		}
-		else if (Document.Utf8.size() > (size_t{64} << 10))
+		else if (Bytes > (size_t{64} << 10))
 		{
 			Bench->Unit(benchmark::kMillisecond);
 		}
@@ -60,11 +104,18 @@ namespace
 
 int main(int Argc, char** Argv)
 {
-	if (Argc == 4 && std::strncmp(Argv[1], ProcessRoundTrip::ChildFlag, std::strlen(ProcessRoundTrip::ChildFlag)) == 0)
+	if (Argc == 4 && std::strncmp(Argv[1], RoundTripChild::Flag, std::strlen(RoundTripChild::Flag)) == 0)
 	{
-		return ProcessRoundTrip::RunChild(Argv[1] + std::strlen(ProcessRoundTrip::ChildFlag), Argv[2], Argv[3]);
+		return RoundTripChild::Run(Argv[1] + std::strlen(RoundTripChild::Flag), Argv[2], Argv[3]);
 	}
 	const bool bProcessRoundTrip = !TakeFlag(Argc, Argv, NoProcessRoundTripFlag);
+	const std::optional<std::string> PairsText = TakeValue(Argc, Argv, PairsFlag);
+	const std::optional<int> Pairs = PairsText ? ParseCount(*PairsText) : DefaultPairs;
+	if (!Pairs)
+	{
+		std::fprintf(stderr, "json-bench: %s needs a whole number from 1 to 1000, not '%s'\n", PairsFlag, PairsText->c_str());
+		return 2;
+	}
 	benchmark::Initialize(&Argc, Argv);
 	if (benchmark::ReportUnrecognizedArguments(Argc, Argv))
 	{
@@ -72,6 +123,11 @@ int main(int Argc, char** Argv)
 	}
 
 	const std::vector<FBenchDocument> Documents = BenchDocuments::MakeAll();
+	std::map<std::string, size_t> DocumentBytes;
+	for (const FBenchDocument& Document : Documents)
+	{
+		DocumentBytes[Document.Name] = Document.Utf8.size();
+	}
 
 	const std::filesystem::path Folder = std::filesystem::temp_directory_path();
 	const std::string Stem = (Folder / ("hmd-json-bench-" + std::to_string(getpid()))).string();
@@ -105,11 +161,11 @@ int main(int Argc, char** Argv)
 		}
 	}
 
-	FRatioReporter Reporter;
+	FRatioReporter Reporter(std::move(DocumentBytes));
 	benchmark::RunSpecifiedBenchmarks(&Reporter);
 	if (bProcessRoundTrip)
 	{
-		ProcessRoundTrip::MeasureAll(std::filesystem::read_symlink("/proc/self/exe").string(), RoundTripInput, ProcessRuns);
+		ProcessRoundTrip::MeasureAll(std::filesystem::read_symlink("/proc/self/exe").string(), RoundTripInput, *Pairs);
 	}
 	std::filesystem::remove(RoundTripInput);
 	std::filesystem::remove(RoundTripOutput);

@@ -1,266 +1,310 @@
 #include "ProcessRoundTrip.h"
 
 #include "FileBytes.h"
-#include "RatioReporter.h"
 #include "JsonPeer.h"
+#include "RatioReporter.h"
+#include "RoundTripChild.h"
+#include "Spread.h"
 
-#include <sys/resource.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
-#include <fcntl.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <chrono>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <vector>
 
+#ifndef HMD_BENCH_BUILD_TYPE
+#define HMD_BENCH_BUILD_TYPE "unknown"
+#endif
+#ifndef HMD_BENCH_LTO
+#define HMD_BENCH_LTO 0
+#endif
+
 namespace
 {
-	const char* const ProgramName = "hmd-json";
+	using RoundTripChild::FReport;
 
-	struct FRunResult
+	/** The targets of one measured program over the peers' medians; none for a figure kept for reference. */
+	struct FTargets
 	{
-		double Seconds = 0.0;
-		/** User and system time: on a busy machine it varies less than the wall time. */
-		double CpuSeconds = 0.0;
-		long PeakKib = 0;
-		long BaselineKib = 0;
+		std::optional<double> TimeOverRapidJson;
+		std::optional<double> TimeOverNlohmann;
+		std::optional<double> MemoryOverRapidJson;
 	};
 
-	/** A "Name:   123 kB" field of /proc/self/status, in KiB; 0 when absent. */
-	long ReadStatusKib(const std::string& Field)
+	/** One way of running the children: with transparent huge pages as the system has them, or disabled. */
+	struct FHugePagesMode
 	{
-		std::ifstream Status("/proc/self/status");
+		const char* Title;
+		/** Ends the name of each ratio, so that the two modes' verdicts read apart. */
+		const char* RatioSuffix;
+		bool bDisabled;
+		/** The targets of the `hmd-json` program in this mode. */
+		FTargets ProgramTargets;
+	};
+	const FHugePagesMode Modes[] = {
+		{"transparent huge pages as the system has them", "", false, {1.0, 0.4, 1.25}},
+		{"transparent huge pages disabled (prctl PR_SET_THP_DISABLE, inherited by hmd-json)", " without huge pages", true,
+			{1.25, std::nullopt, std::nullopt}},
+	};
+	constexpr size_t ModeCount = std::size(Modes);
+
+	/** One implementation measured, with its runs in each mode; a failed run ends its runs in that mode. */
+	struct FMeasured
+	{
+		explicit FMeasured(std::string InName) : Name(std::move(InName)) {}
+
+		std::string Name;
+		std::vector<FReport> Runs[ModeCount];
+		bool bFailed[ModeCount] = {};
+	};
+
+	/** The bracketed choice of the system's setting, as "madvise"; "unavailable" when there is none. */
+	std::string SystemHugePages()
+	{
+		std::ifstream Setting("/sys/kernel/mm/transparent_hugepage/enabled");
 		std::string Line;
-		while (std::getline(Status, Line))
-		{
-			if (Line.compare(0, Field.size(), Field) == 0)
-			{
-				return std::atol(Line.c_str() + Field.size());
-			}
-		}
-		return 0;
+		std::getline(Setting, Line);
+		const size_t Open = Line.find('[');
+		const size_t Close = Line.find(']', Open);
+		return Open == std::string::npos || Close == std::string::npos ? "unavailable" : Line.substr(Open + 1, Close - Open - 1);
 	}
 
-	const FJsonPeer* FindPeer(const std::string& Name)
+	/** One fresh child process doing one round trip (see RoundTripChild.h); nothing when it failed. */
+	std::optional<FReport> RunChildProcess(const std::string& SelfPath, const std::string& Name, const std::string& InputPath,
+		const std::string& OutputPath, bool bDisableHugePages)
 	{
-		for (const FJsonPeer* Peer : JsonPeers)
+		const std::string Flag = RoundTripChild::Flag + Name;
+		int Pipe[2];
+		if (pipe(Pipe) != 0)
 		{
-			if (Name == Peer->Name)
+			return std::nullopt;
+		}
+		std::fflush(stdout);
+		const pid_t Child = fork();
+		if (Child < 0)
+		{
+			close(Pipe[0]);
+			close(Pipe[1]);
+			return std::nullopt;
+		}
+		if (Child == 0)
+		{
+			// Set before exec: the child keeps it, and so does the program it starts.
+			if (bDisableHugePages && prctl(PR_SET_THP_DISABLE, 1, 0, 0, 0) != 0)
 			{
-				return Peer;
+				std::perror("json-bench: prctl(PR_SET_THP_DISABLE)");
+				_exit(126);
+			}
+			if (dup2(Pipe[1], STDOUT_FILENO) < 0)
+			{
+				_exit(126);
+			}
+			close(Pipe[0]);
+			close(Pipe[1]);
+			execl(SelfPath.c_str(), SelfPath.c_str(), Flag.c_str(), InputPath.c_str(), OutputPath.c_str(), static_cast<char*>(nullptr));
+			_exit(127);
+		}
+		close(Pipe[1]);
+		std::string Output;
+		char Buffer[256];
+		for (;;)
+		{
+			const ssize_t Got = read(Pipe[0], Buffer, sizeof(Buffer));
+			if (Got > 0)
+			{
+				Output.append(Buffer, static_cast<size_t>(Got));
+			}
+			else if (Got == 0 || errno != EINTR)
+			{
+				break;
+			}
+		}
+		close(Pipe[0]);
+		int Status = 0;
+		while (waitpid(Child, &Status, 0) < 0 && errno == EINTR)
+		{
+		}
+		if (!WIFEXITED(Status) || WEXITSTATUS(Status) != 0)
+		{
+			return std::nullopt;
+		}
+		const std::optional<FReport> Report = RoundTripChild::ParseReport(Output);
+		if (Report && Report->bHugePagesDisabled != bDisableHugePages)
+		{
+			std::fprintf(stderr, "json-bench: the %s child ran with transparent huge pages %s, not as asked\n", Name.c_str(),
+				Report->bHugePagesDisabled ? "disabled" : "allowed");
+			return std::nullopt;
+		}
+		return Report;
+	}
+
+	/** One figure of a report. */
+	using FReportField = double (*)(const FReport& Report);
+
+	FSpread SpreadOf(const std::vector<FReport>& Runs, FReportField Field)
+	{
+		std::vector<double> Values;
+		for (const FReport& Run : Runs)
+		{
+			Values.push_back(Field(Run));
+		}
+		return FSpread::Of(std::move(Values));
+	}
+
+	double CpuOf(const FReport& Run) { return Run.CpuSeconds; }
+	double WallOf(const FReport& Run) { return Run.Seconds; }
+	double PeakMiBOf(const FReport& Run) { return static_cast<double>(Run.PeakKib) / 1024.0; }
+	double BaselineMiBOf(const FReport& Run) { return static_cast<double>(Run.BaselineKib) / 1024.0; }
+
+	std::string SpreadText(const FSpread& Spread, const char* Format)
+	{
+		char Text[64];
+		std::snprintf(Text, sizeof(Text), Format, Spread.Median, Spread.Min, Spread.Max);
+		return Text;
+	}
+
+	void PrintTable(const std::vector<FMeasured>& Measured, size_t Mode)
+	{
+		std::printf("%-12s %-24s %-24s %-24s %12s\n", "", "CPU seconds", "seconds", "peak RSS MiB", "baseline MiB");
+		std::printf("%-12s %-24s %-24s %-24s %12s\n", "", "median (min-max)", "median (min-max)", "median (min-max)", "median");
+		for (const FMeasured& Program : Measured)
+		{
+			const std::vector<FReport>& Runs = Program.Runs[Mode];
+			if (Program.bFailed[Mode] || Runs.empty())
+			{
+				std::printf("%-12s failed\n", Program.Name.c_str());
+				continue;
+			}
+			std::printf("%-12s %-24s %-24s %-24s %12.1f\n", Program.Name.c_str(), SpreadText(SpreadOf(Runs, CpuOf), "%.3f (%.3f-%.3f)").c_str(),
+				SpreadText(SpreadOf(Runs, WallOf), "%.3f (%.3f-%.3f)").c_str(),
+				SpreadText(SpreadOf(Runs, PeakMiBOf), "%.1f (%.1f-%.1f)").c_str(), SpreadOf(Runs, BaselineMiBOf).Median);
+		}
+	}
+
+	const FMeasured* Find(const std::vector<FMeasured>& Measured, const std::string& Name, size_t Mode)
+	{
+		for (const FMeasured& Program : Measured)
+		{
+			if (Program.Name == Name && !Program.bFailed[Mode] && !Program.Runs[Mode].empty())
+			{
+				return &Program;
 			}
 		}
 		return nullptr;
 	}
 
-	std::filesystem::path ProgramPath()
+	/** Ours over each peer, ratios of the medians, with the verdicts of Targets. */
+	void PrintRatios(const std::vector<FMeasured>& Measured, size_t Mode, const std::string& OursName, const FTargets& Targets)
 	{
-		return std::filesystem::read_symlink("/proc/self/exe").parent_path() / ProgramName;
+		const FMeasured* Ours = Find(Measured, OursName, Mode);
+		if (Ours == nullptr)
+		{
+			return;
+		}
+		const FMeasured* Rapid = Find(Measured, RapidJsonPeer.Name, Mode);
+		const FMeasured* Nlohmann = Find(Measured, NlohmannPeer.Name, Mode);
+		const std::string Suffix = Modes[Mode].RatioSuffix;
+		const auto Ratio = [Mode, Ours](const FMeasured& Theirs, FReportField Field) {
+			return SpreadOf(Ours->Runs[Mode], Field).Median / SpreadOf(Theirs.Runs[Mode], Field).Median;
+		};
+		if (Rapid != nullptr)
+		{
+			PrintRatio(("CPU time" + Suffix).c_str(), OursName, Rapid->Name, Ratio(*Rapid, CpuOf), Targets.TimeOverRapidJson);
+			PrintRatio(("Time" + Suffix).c_str(), OursName, Rapid->Name, Ratio(*Rapid, WallOf), Targets.TimeOverRapidJson);
+		}
+		if (Nlohmann != nullptr)
+		{
+			PrintRatio(("CPU time" + Suffix).c_str(), OursName, Nlohmann->Name, Ratio(*Nlohmann, CpuOf), Targets.TimeOverNlohmann);
+			PrintRatio(("Time" + Suffix).c_str(), OursName, Nlohmann->Name, Ratio(*Nlohmann, WallOf), Targets.TimeOverNlohmann);
+		}
+		if (Rapid != nullptr)
+		{
+			PrintRatio(("Peak memory" + Suffix).c_str(), OursName, Rapid->Name, Ratio(*Rapid, PeakMiBOf), Targets.MemoryOverRapidJson);
+		}
 	}
 
-	double CpuSeconds(const rusage& Usage)
+	std::string OutputPathOf(const std::string& InputPath, const std::string& Name)
 	{
-		const auto Seconds = [](const timeval& Time) { return static_cast<double>(Time.tv_sec) + static_cast<double>(Time.tv_usec) * 1e-6; };
-		return Seconds(Usage.ru_utime) + Seconds(Usage.ru_stime);
-	}
-
-	double OwnCpuSeconds()
-	{
-		rusage Usage{};
-		getrusage(RUSAGE_SELF, &Usage);
-		return CpuSeconds(Usage);
-	}
-
-	double SecondsSince(std::chrono::steady_clock::time_point Start)
-	{
-		return std::chrono::duration<double>(std::chrono::steady_clock::now() - Start).count();
-	}
-
-	/** Runs `hmd-json format InputPath` with its standard output in OutputPath. */
-	std::optional<FRunResult> RunProgram(const char* InputPath, const char* OutputPath)
-	{
-		const std::string Program = ProgramPath().string();
-		FRunResult Result;
-		Result.BaselineKib = ReadStatusKib("VmHWM:");
-		const auto Start = std::chrono::steady_clock::now();
-		const pid_t Child = fork();
-		if (Child < 0)
-		{
-			return std::nullopt;
-		}
-		if (Child == 0)
-		{
-			const int Output = open(OutputPath, O_WRONLY | O_CREAT | O_TRUNC, 0644);
-			if (Output < 0 || dup2(Output, STDOUT_FILENO) < 0)
-			{
-				_exit(126);
-			}
-			execl(Program.c_str(), ProgramName, "format", InputPath, static_cast<char*>(nullptr));
-			_exit(127);
-		}
-		int Status = 0;
-		rusage Usage{};
-		if (wait4(Child, &Status, 0, &Usage) != Child || !WIFEXITED(Status) || WEXITSTATUS(Status) != 0)
-		{
-			return std::nullopt;
-		}
-		Result.Seconds = SecondsSince(Start);
-		Result.CpuSeconds = CpuSeconds(Usage);
-		Result.PeakKib = Usage.ru_maxrss;
-		return Result;
-	}
-
-	std::optional<FRunResult> RunPeer(const FJsonPeer& Peer, const char* InputPath, const char* OutputPath)
-	{
-		FRunResult Result;
-		Result.BaselineKib = ReadStatusKib("VmHWM:");
-		const double StartCpu = OwnCpuSeconds();
-		const auto Start = std::chrono::steady_clock::now();
-		if (!Peer.RoundTrip(InputPath, OutputPath))
-		{
-			return std::nullopt;
-		}
-		Result.Seconds = SecondsSince(Start);
-		Result.CpuSeconds = OwnCpuSeconds() - StartCpu;
-		Result.PeakKib = ReadStatusKib("VmHWM:");
-		return Result;
-	}
-
-	std::string Quoted(const std::string& Text)
-	{
-		std::string Result = "'";
-		for (const char Character : Text)
-		{
-			Result += Character == '\'' ? std::string("'\\''") : std::string(1, Character);
-		}
-		return Result + "'";
-	}
-
-	/** One fresh child process doing one round trip; nothing when it failed. */
-	std::optional<FRunResult> RunChildProcess(
-		const std::string& SelfPath, const std::string& Name, const std::string& InputPath, const std::string& OutputPath)
-	{
-		const std::string Command = Quoted(SelfPath) + " " + Quoted(ProcessRoundTrip::ChildFlag + Name) + " " +
-			Quoted(InputPath) + " " + Quoted(OutputPath);
-		std::FILE* Pipe = popen(Command.c_str(), "r");
-		if (Pipe == nullptr)
-		{
-			return std::nullopt;
-		}
-		FRunResult Result;
-		const int Fields = std::fscanf(Pipe, "seconds=%lf cpu_seconds=%lf peak_kib=%ld baseline_kib=%ld", &Result.Seconds,
-			&Result.CpuSeconds, &Result.PeakKib, &Result.BaselineKib);
-		const int Status = pclose(Pipe);
-		if (Fields != 4 || Status != 0)
-		{
-			return std::nullopt;
-		}
-		return Result;
+		return InputPath + "." + Name + ".out";
 	}
 }
 
 namespace ProcessRoundTrip
 {
-	int RunChild(const std::string& Name, const char* InputPath, const char* OutputPath)
+	void MeasureAll(const std::string& SelfPath, const std::string& InputPath, int Rounds)
 	{
-		const FJsonPeer* Peer = FindPeer(Name);
-		if (Peer == nullptr && Name != ProgramName)
+		std::vector<FMeasured> Measured;
+		const bool bProgram = std::filesystem::exists(RoundTripChild::ProgramPath());
+		if (bProgram)
 		{
-			std::fprintf(stderr, "json-bench: no implementation named '%s'\n", Name.c_str());
-			return 2;
+			Measured.emplace_back(RoundTripChild::ProgramName);
 		}
-		const std::optional<FRunResult> Result =
-			Peer ? RunPeer(*Peer, InputPath, OutputPath) : RunProgram(InputPath, OutputPath);
-		if (!Result)
-		{
-			std::fprintf(stderr, "json-bench: the %s round trip of '%s' failed\n", Name.c_str(), InputPath);
-			return 1;
-		}
-		std::printf("seconds=%.6f cpu_seconds=%.6f peak_kib=%ld baseline_kib=%ld\n", Result->Seconds, Result->CpuSeconds,
-			Result->PeakKib, Result->BaselineKib);
-		return 0;
-	}
-
-	void MeasureAll(const std::string& SelfPath, const std::string& InputPath, int Runs)
-	{
-		std::vector<std::string> Names;
 		for (const FJsonPeer* Peer : JsonPeers)
 		{
-			Names.push_back(Peer->Name);
+			Measured.emplace_back(Peer->Name);
 		}
-		if (std::filesystem::exists(ProgramPath()))
-		{
-			Names.push_back(ProgramName);
-		}
+
 		const double InputMiB = static_cast<double>(std::filesystem::file_size(InputPath)) / (1024.0 * 1024.0);
-		std::printf("\nRound trip of 'hmd-json format' on %s (%.1f MiB), fresh processes, best time of %d runs:\n",
-			std::filesystem::path(InputPath).filename().c_str(), InputMiB, Runs);
-		std::printf("%-12s %10s %12s %10s %14s %16s\n", "", "seconds", "CPU seconds", "MiB/s", "peak RSS MiB",
-			"baseline MiB");
+		std::printf("\nRound trip of 'hmd-json format' on %s (%.1f MiB), fresh processes, %d alternating round%s:\n",
+			std::filesystem::path(InputPath).filename().c_str(), InputMiB, Rounds, Rounds == 1 ? "" : "s");
+		std::printf("json-bench and hmd-json built %s, link-time optimisation %s; transparent huge pages on this system: %s.\n",
+			HMD_BENCH_BUILD_TYPE, HMD_BENCH_LTO ? "on" : "off", SystemHugePages().c_str());
+		if (!bProgram)
+		{
+			std::printf("No %s beside json-bench (build its target too): the libraries only.\n", RoundTripChild::ProgramName);
+		}
+		std::printf("Each round runs every one once in each mode, in turn; the ratios are of the medians. '%s' is our\n"
+					"library in a child the way the peers run, for reference; the targets are the program's.\n",
+			OursPeer.Name);
 
-		std::vector<std::optional<FRunResult>> Best(Names.size());
-		for (size_t Index = 0; Index < Names.size(); ++Index)
+		// Every round runs each implementation once in each mode, so that whatever else
+		// the machine does falls on all of them alike.
+		for (int Round = 0; Round < Rounds; ++Round)
 		{
-			const std::string OutputPath = InputPath + "." + Names[Index] + ".out";
-			for (int Run = 0; Run < Runs; ++Run)
+			for (size_t Mode = 0; Mode < ModeCount; ++Mode)
 			{
-				const std::optional<FRunResult> Result = RunChildProcess(SelfPath, Names[Index], InputPath, OutputPath);
-				if (!Result)
+				for (FMeasured& Program : Measured)
 				{
-					Best[Index].reset();
-					break;
+					if (Program.bFailed[Mode])
+					{
+						continue;
+					}
+					const std::optional<FReport> Report = RunChildProcess(
+						SelfPath, Program.Name, InputPath, OutputPathOf(InputPath, Program.Name), Modes[Mode].bDisabled);
+					if (Report)
+					{
+						Program.Runs[Mode].push_back(*Report);
+					}
+					else
+					{
+						Program.bFailed[Mode] = true;
+					}
 				}
-				if (!Best[Index])
-				{
-					Best[Index] = Result;
-				}
-				Best[Index]->Seconds = std::min(Best[Index]->Seconds, Result->Seconds);
-				Best[Index]->CpuSeconds = std::min(Best[Index]->CpuSeconds, Result->CpuSeconds);
-				Best[Index]->PeakKib = std::max(Best[Index]->PeakKib, Result->PeakKib);
 			}
-			if (!Best[Index])
-			{
-				std::printf("%-12s failed\n", Names[Index].c_str());
-				continue;
-			}
-			const FRunResult& Result = *Best[Index];
-			std::printf("%-12s %10.3f %12.3f %10.1f %14.1f %16.1f\n", Names[Index].c_str(), Result.Seconds,
-				Result.CpuSeconds, InputMiB / Result.Seconds, static_cast<double>(Result.PeakKib) / 1024.0,
-				static_cast<double>(Result.BaselineKib) / 1024.0);
 		}
 
-		// Names: 0 ours in-process, 1 RapidJSON, 2 nlohmann, 3 the hmd-json program. The
-		// targets are the program's; the library run in-process as the peers run
-		// (whole text in memory, default heap) is shown beside it for reference.
-		for (const size_t OursIndex : {size_t{0}, size_t{3}})
+		for (size_t Mode = 0; Mode < ModeCount; ++Mode)
 		{
-			if (OursIndex >= Names.size() || !Best[OursIndex] || !Best[1] || !Best[2])
-			{
-				continue;
-			}
-			const FRunResult& Ours = *Best[OursIndex];
-			const bool bTargeted = OursIndex == 3;
-			const auto Target = [bTargeted](double Value) { return bTargeted ? std::optional<double>(Value) : std::nullopt; };
-			PrintRatio("Time", Names[OursIndex], Names[1], Ours.Seconds / Best[1]->Seconds, Target(1.0));
-			PrintRatio("CPU time", Names[OursIndex], Names[1], Ours.CpuSeconds / Best[1]->CpuSeconds, Target(1.0));
-			PrintRatio("Time", Names[OursIndex], Names[2], Ours.Seconds / Best[2]->Seconds, Target(0.4));
-			PrintRatio("CPU time", Names[OursIndex], Names[2], Ours.CpuSeconds / Best[2]->CpuSeconds, Target(0.4));
-			PrintRatio("Peak memory", Names[OursIndex], Names[1],
-				static_cast<double>(Ours.PeakKib) / static_cast<double>(Best[1]->PeakKib), Target(1.25));
+			std::printf("\nWith %s:\n", Modes[Mode].Title);
+			PrintTable(Measured, Mode);
+			PrintRatios(Measured, Mode, RoundTripChild::ProgramName, Modes[Mode].ProgramTargets);
+			PrintRatios(Measured, Mode, OursPeer.Name, FTargets{});
 		}
-		if (Names.size() > 3 && Best[0] && Best[3])
+		if (bProgram)
 		{
-			const bool bSame = FileBytes::Load((InputPath + "." + Names[0] + ".out").c_str()) ==
-				FileBytes::Load((InputPath + "." + Names[3] + ".out").c_str());
-			std::printf("Ours and %s wrote %s bytes.\n", ProgramName, bSame ? "the same" : "DIFFERENT");
+			const std::vector<uint8_t> OursBytes = FileBytes::Load(OutputPathOf(InputPath, OursPeer.Name).c_str());
+			const bool bSame = !OursBytes.empty() &&
+				OursBytes == FileBytes::Load(OutputPathOf(InputPath, RoundTripChild::ProgramName).c_str());
+			std::printf("\n%s and %s wrote %s bytes.\n", OursPeer.Name, RoundTripChild::ProgramName, bSame ? "the same" : "DIFFERENT");
 		}
-		for (const std::string& Name : Names)
+		for (const FMeasured& Program : Measured)
 		{
-			std::filesystem::remove(InputPath + "." + Name + ".out");
+			std::filesystem::remove(OutputPathOf(InputPath, Program.Name));
 		}
 		std::fflush(stdout);
 	}
