@@ -26,20 +26,34 @@ namespace
 		return std::string(reinterpret_cast<const char*>(Bytes.GetData()), static_cast<size_t>(Bytes.Num()));
 	}
 
+	/** The error of a result, for a failure message; empty when there is none. */
+	template <typename ValueType>
+	FString ErrorOf(const TValueOrError<ValueType, FString>& Result)
+	{
+		return Result.HasError() ? Result.GetError() : FString();
+	}
+
 	std::unique_ptr<IPlatformFolder> OpenOrFail(const FString& Path)
 	{
-		FString Error;
-		std::unique_ptr<IPlatformFolder> Opened = FPlatformFile::OpenFolder(Path, Error);
-		EXPECT_NE(Opened, nullptr) << Utf8(Error);
-		return Opened;
+		TValueOrError<std::unique_ptr<IPlatformFolder>, FString> Opened = FPlatformFile::OpenFolder(Path);
+		EXPECT_TRUE(Opened.HasValue()) << Utf8(ErrorOf(Opened));
+		return Opened.HasValue() ? Opened.StealValue() : nullptr;
 	}
 
 	/** Writes a new file through the folder as a save does: create, write, flush, close. */
-	bool WriteNew(IPlatformFolder& Target, const FString& Name, std::string_view Bytes, const FString* PermissionModel, FString& OutError)
+	TValueOrError<void, FString> WriteNew(IPlatformFolder& Target, const FString& Name, std::string_view Bytes, const FString* PermissionModel)
 	{
-		std::unique_ptr<IPlatformFileWriter> Writer = Target.CreateNew(Name, PermissionModel, OutError);
-		return Writer && Writer->Write(reinterpret_cast<const uint8*>(Bytes.data()), static_cast<int64>(Bytes.size()), OutError)
-			&& Writer->Flush(OutError) && Writer->Close(OutError);
+		TValueOrError<std::unique_ptr<IPlatformFileWriter>, FString> Writer = Target.CreateNew(Name, PermissionModel);
+		if (Writer.HasError())
+		{
+			return MakeError(Writer.StealError());
+		}
+		if (TValueOrError<void, FString> Written = Writer.GetValue()->Write(reinterpret_cast<const uint8*>(Bytes.data()), static_cast<int64>(Bytes.size()));
+			Written.HasError())
+		{
+			return Written;
+		}
+		return Writer.GetValue()->FlushAndClose();
 	}
 
 	int64 NowInUnixSeconds()
@@ -58,8 +72,8 @@ TEST(WindowsFolder, OpenFolderRefusesWhatIsNoFolder)
 	WriteFileBytes(Root.Native() / "file", "x");
 	for (const std::u16string_view Name : {u"missing", u"file"})
 	{
-		FString Error;
-		EXPECT_EQ(FPlatformFile::OpenFolder(Root.Path(Name), Error), nullptr) << Utf8(Root.Path(Name));
+		const FString Error = ErrorOf(FPlatformFile::OpenFolder(Root.Path(Name)));
+		EXPECT_FALSE(Error.IsEmpty()) << Utf8(Root.Path(Name));
 		EXPECT_TRUE(Contains(Error, Root.Path(Name).View())) << Utf8(Error);
 	}
 }
@@ -77,8 +91,8 @@ TEST(WindowsFolder, OpenFolderFollowsALinkThatIsTheFolderItself)
 	ASSERT_NE(Documents, nullptr);
 	EXPECT_EQ(Documents->GetPath(), Root.Path(u"Documents"));
 	EXPECT_EQ(Documents->Stat(FString(TEXT("Orvek"))).Kind, EFileEntryKind::Folder);
-	FString Error;
-	EXPECT_NE(Documents->OpenChild(FString(TEXT("Orvek")), false, nullptr, Error), nullptr) << Utf8(Error);
+	const TValueOrError<std::unique_ptr<IPlatformFolder>, FString> Child = Documents->OpenChild(FString(TEXT("Orvek")), false, nullptr);
+	EXPECT_TRUE(Child.HasValue()) << Utf8(ErrorOf(Child));
 }
 
 TEST(WindowsFolder, OpenChildOpensOrCreatesAFolderAndRefusesAFile)
@@ -88,23 +102,21 @@ TEST(WindowsFolder, OpenChildOpensOrCreatesAFolderAndRefusesAFile)
 	WriteFileBytes(Root.Native() / "file", "x");
 	const std::unique_ptr<IPlatformFolder> Opened = OpenOrFail(Root.Path());
 	ASSERT_NE(Opened, nullptr);
-	FString Error;
+	const TValueOrError<std::unique_ptr<IPlatformFolder>, FString> Existing = Opened->OpenChild(FString(TEXT("Orvek")), false, nullptr);
+	ASSERT_TRUE(Existing.HasValue()) << Utf8(ErrorOf(Existing));
+	EXPECT_EQ(Existing.GetValue()->GetPath(), Root.Path(u"Orvek"));
 
-	const std::unique_ptr<IPlatformFolder> Existing = Opened->OpenChild(FString(TEXT("Orvek")), false, nullptr, Error);
-	ASSERT_NE(Existing, nullptr) << Utf8(Error);
-	EXPECT_EQ(Existing->GetPath(), Root.Path(u"Orvek"));
-
-	EXPECT_EQ(Opened->OpenChild(FString(TEXT("Config")), false, nullptr, Error), nullptr);
-	EXPECT_TRUE(Contains(Error, Root.Path(u"Config").View())) << Utf8(Error);
+	const FString MissingError = ErrorOf(Opened->OpenChild(FString(TEXT("Config")), false, nullptr));
+	EXPECT_TRUE(Contains(MissingError, Root.Path(u"Config").View())) << Utf8(MissingError);
 	EXPECT_FALSE(std::filesystem::exists(Root.Native() / "Config"));
 
-	const std::unique_ptr<IPlatformFolder> Created = Existing->OpenChild(FString(TEXT("Config")), true, Opened.get(), Error);
-	ASSERT_NE(Created, nullptr) << Utf8(Error);
+	const TValueOrError<std::unique_ptr<IPlatformFolder>, FString> Created = Existing.GetValue()->OpenChild(FString(TEXT("Config")), true, Opened.get());
+	ASSERT_TRUE(Created.HasValue()) << Utf8(ErrorOf(Created));
 	EXPECT_TRUE(std::filesystem::is_directory(Root.Native() / "Orvek" / "Config"));
 
-	EXPECT_EQ(Opened->OpenChild(FString(TEXT("file")), true, nullptr, Error), nullptr);
-	EXPECT_TRUE(Contains(Error, Root.Path(u"file").View())) << Utf8(Error);
-	EXPECT_TRUE(Contains(Error, u"it is a file, not a folder")) << Utf8(Error);
+	const FString FileError = ErrorOf(Opened->OpenChild(FString(TEXT("file")), true, nullptr));
+	EXPECT_TRUE(Contains(FileError, Root.Path(u"file").View())) << Utf8(FileError);
+	EXPECT_TRUE(Contains(FileError, u"it is a file, not a folder")) << Utf8(FileError);
 }
 
 TEST(WindowsFolder, AnOpenFolderAndTheFoldersAboveItCannotBeRenamed)
@@ -118,11 +130,11 @@ TEST(WindowsFolder, AnOpenFolderAndTheFoldersAboveItCannotBeRenamed)
 		{
 			const std::unique_ptr<IPlatformFolder> Opened = OpenOrFail(Root.Path());
 			ASSERT_NE(Opened, nullptr);
-			FString Error;
-			const std::unique_ptr<IPlatformFolder> Orvek = Opened->OpenChild(FString(TEXT("Orvek")), false, nullptr, Error);
-			ASSERT_NE(Orvek, nullptr) << Utf8(Error);
-			Config = Orvek->OpenChild(FString(TEXT("Config")), false, nullptr, Error);
-			ASSERT_NE(Config, nullptr) << Utf8(Error);
+			const TValueOrError<std::unique_ptr<IPlatformFolder>, FString> Orvek = Opened->OpenChild(FString(TEXT("Orvek")), false, nullptr);
+			ASSERT_TRUE(Orvek.HasValue()) << Utf8(ErrorOf(Orvek));
+			TValueOrError<std::unique_ptr<IPlatformFolder>, FString> OpenedConfig = Orvek.GetValue()->OpenChild(FString(TEXT("Config")), false, nullptr);
+			ASSERT_TRUE(OpenedConfig.HasValue()) << Utf8(ErrorOf(OpenedConfig));
+			Config = OpenedConfig.StealValue();
 		}
 		// Only the deepest folder object is left; it holds the ones above it.
 		EXPECT_FALSE(Rename("Orvek/Config", "Orvek/Moved"));
@@ -157,13 +169,11 @@ TEST(WindowsFolder, NamesThatAreNotOneEntryAreRefused)
 	for (const FCase& Case : Cases)
 	{
 		const FString Name(Case.Name);
-		FString Error;
-		TArray<uint8> Bytes;
-		EXPECT_EQ(Opened->OpenChild(Name, true, nullptr, Error), nullptr) << Case.Description;
+		const FString Error = ErrorOf(Opened->OpenChild(Name, true, nullptr));
 		EXPECT_TRUE(Contains(Error, u"not that of one entry")) << Case.Description << ": " << Utf8(Error);
-		EXPECT_FALSE(Opened->LoadFile(Name, Bytes, Error)) << Case.Description;
-		EXPECT_EQ(Opened->CreateNew(Name, nullptr, Error), nullptr) << Case.Description;
-		EXPECT_FALSE(Opened->Replace(Settings, Name, Error)) << Case.Description;
+		EXPECT_TRUE(Opened->LoadFile(Name).HasError()) << Case.Description;
+		EXPECT_TRUE(Opened->CreateNew(Name, nullptr).HasError()) << Case.Description;
+		EXPECT_TRUE(Opened->Replace(Settings, Name).HasError()) << Case.Description;
 		EXPECT_EQ(Opened->Stat(Name).Kind, EFileEntryKind::Other) << Case.Description;
 	}
 	EXPECT_EQ(ReadFileBytes(Root.Native() / "OHeadSetConfig.json"), "x");
@@ -233,11 +243,10 @@ TEST(WindowsFolder, ListNamesGivesEveryEntryButTheDotNames)
 	std::filesystem::create_directory(Root.Native() / "a");
 	const std::unique_ptr<IPlatformFolder> Opened = OpenOrFail(Root.Path());
 	ASSERT_NE(Opened, nullptr);
-	TArray<FString> Names;
-	FString Error;
-	ASSERT_TRUE(Opened->ListNames(Names, Error)) << Utf8(Error);
+	const TValueOrError<TArray<FString>, FString> Names = Opened->ListNames();
+	ASSERT_TRUE(Names.HasValue()) << Utf8(ErrorOf(Names));
 	std::vector<std::u16string> Listed;
-	for (const FString& Name : Names)
+	for (const FString& Name : Names.GetValue())
 	{
 		Listed.push_back(Name.GetStdString());
 	}
@@ -252,10 +261,9 @@ TEST(WindowsFolder, LoadFileReadsEveryByte)
 	WriteFileBytes(Root.Native() / "OHeadSetConfig.json", Content);
 	const std::unique_ptr<IPlatformFolder> Opened = OpenOrFail(Root.Path());
 	ASSERT_NE(Opened, nullptr);
-	TArray<uint8> Bytes;
-	FString Error;
-	ASSERT_TRUE(Opened->LoadFile(Settings, Bytes, Error)) << Utf8(Error);
-	EXPECT_EQ(ToString(Bytes), Content);
+	const TValueOrError<TArray<uint8>, FString> Bytes = Opened->LoadFile(Settings);
+	ASSERT_TRUE(Bytes.HasValue()) << Utf8(ErrorOf(Bytes));
+	EXPECT_EQ(ToString(Bytes.GetValue()), Content);
 }
 
 TEST(WindowsFolder, LoadFileMeetsAnotherProgramsHandleAsItsSharingSays)
@@ -267,16 +275,12 @@ TEST(WindowsFolder, LoadFileMeetsAnotherProgramsHandleAsItsSharingSays)
 	{
 		const FHeldFile Reader(Root.Native() / "OHeadSetConfig.json", GENERIC_READ, FILE_SHARE_READ);
 		ASSERT_TRUE(Reader.IsValid());
-		TArray<uint8> Bytes;
-		FString Error;
-		EXPECT_TRUE(Opened->LoadFile(Settings, Bytes, Error)) << Utf8(Error);
+		const TValueOrError<TArray<uint8>, FString> Shared = Opened->LoadFile(Settings);
+		EXPECT_TRUE(Shared.HasValue()) << Utf8(ErrorOf(Shared));
 	}
 	const FHeldFile Locker(Root.Native() / "OHeadSetConfig.json", GENERIC_READ | GENERIC_WRITE, 0);
 	ASSERT_TRUE(Locker.IsValid());
-	TArray<uint8> Bytes{1, 2, 3};
-	FString Error;
-	EXPECT_FALSE(Opened->LoadFile(Settings, Bytes, Error));
-	EXPECT_EQ(Bytes.Num(), 3);
+	const FString Error = ErrorOf(Opened->LoadFile(Settings));
 	EXPECT_TRUE(Contains(Error, Root.Path(u"OHeadSetConfig.json").View())) << Utf8(Error);
 	EXPECT_TRUE(Contains(Error, SharingViolation)) << Utf8(Error);
 }
@@ -289,18 +293,15 @@ TEST(WindowsFolder, LoadFileRefusesAFolderAndALink)
 	const FTestLink Link(Root.Native() / "elsewhere.json", Root.Native() / "OHeadSetConfig.json", false);
 	const std::unique_ptr<IPlatformFolder> Opened = OpenOrFail(Root.Path());
 	ASSERT_NE(Opened, nullptr);
-	TArray<uint8> Bytes;
-	FString Error;
-	EXPECT_FALSE(Opened->LoadFile(FString(TEXT("folder")), Bytes, Error));
-	EXPECT_TRUE(Contains(Error, u"it is a folder, not a file")) << Utf8(Error);
+	const FString FolderError = ErrorOf(Opened->LoadFile(FString(TEXT("folder"))));
+	EXPECT_TRUE(Contains(FolderError, u"it is a folder, not a file")) << Utf8(FolderError);
 	if (!Link.WhyNotMade().empty())
 	{
 		GTEST_SKIP() << Link.WhyNotMade();
 	}
-	EXPECT_FALSE(Opened->LoadFile(Settings, Bytes, Error));
-	EXPECT_TRUE(Contains(Error, Root.Path(u"OHeadSetConfig.json").View())) << Utf8(Error);
-	EXPECT_TRUE(Contains(Error, LinkRefused)) << Utf8(Error);
-	EXPECT_EQ(Bytes.Num(), 0);
+	const FString LinkError = ErrorOf(Opened->LoadFile(Settings));
+	EXPECT_TRUE(Contains(LinkError, Root.Path(u"OHeadSetConfig.json").View())) << Utf8(LinkError);
+	EXPECT_TRUE(Contains(LinkError, LinkRefused)) << Utf8(LinkError);
 }
 
 TEST(WindowsFolder, CreateNewRefusesAnythingAlreadyThere)
@@ -312,8 +313,8 @@ TEST(WindowsFolder, CreateNewRefusesAnythingAlreadyThere)
 	ASSERT_NE(Opened, nullptr);
 	for (const TCHAR* Name : {TEXT("OHeadSetConfig.json"), TEXT("folder")})
 	{
-		FString Error;
-		EXPECT_EQ(Opened->CreateNew(FString(Name), nullptr, Error), nullptr) << Utf8(FString(Name));
+		const FString Error = ErrorOf(Opened->CreateNew(FString(Name), nullptr));
+		EXPECT_FALSE(Error.IsEmpty()) << Utf8(FString(Name));
 		EXPECT_TRUE(Contains(Error, Root.Path(FString(Name).View()).View())) << Utf8(Error);
 	}
 	EXPECT_EQ(ReadFileBytes(Root.Native() / "OHeadSetConfig.json"), "old");
@@ -324,14 +325,14 @@ TEST(WindowsFolder, AFileBeingWrittenCannotBeOpenedOrDeletedByAnotherProgram)
 	FTempFolder Root;
 	const std::unique_ptr<IPlatformFolder> Opened = OpenOrFail(Root.Path());
 	ASSERT_NE(Opened, nullptr);
-	FString Error;
-	std::unique_ptr<IPlatformFileWriter> Writer = Opened->CreateNew(Temporary, nullptr, Error);
-	ASSERT_NE(Writer, nullptr) << Utf8(Error);
+	const TValueOrError<std::unique_ptr<IPlatformFileWriter>, FString> Writer = Opened->CreateNew(Temporary, nullptr);
+	ASSERT_TRUE(Writer.HasValue()) << Utf8(ErrorOf(Writer));
 	const std::filesystem::path Native = Root.Native() / "OHeadSetConfig.json.0123456789abcdef.tmp";
 	EXPECT_FALSE(::DeleteFileW(Native.wstring().c_str()));
 	EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
 	EXPECT_FALSE(FHeldFile(Native, GENERIC_READ, ShareAll).IsValid());
-	ASSERT_TRUE(Writer->Close(Error)) << Utf8(Error);
+	const TValueOrError<void, FString> Closed = Writer.GetValue()->Close();
+	ASSERT_TRUE(Closed.HasValue()) << Utf8(ErrorOf(Closed));
 	EXPECT_TRUE(::DeleteFileW(Native.wstring().c_str()));
 }
 
@@ -342,8 +343,8 @@ TEST(WindowsFolder, CreateNewWithAModelIsNoMoreOpenThanTheModel)
 	SetAccessControl(Root.Native() / "OHeadSetConfig.json", OwnerOnlyAccessControl());
 	const std::unique_ptr<IPlatformFolder> Opened = OpenOrFail(Root.Path());
 	ASSERT_NE(Opened, nullptr);
-	FString Error;
-	ASSERT_TRUE(WriteNew(*Opened, Temporary, "new", &Settings, Error)) << Utf8(Error);
+	const TValueOrError<void, FString> Written = WriteNew(*Opened, Temporary, "new", &Settings);
+	ASSERT_TRUE(Written.HasValue()) << Utf8(ErrorOf(Written));
 	EXPECT_EQ(AccessControlText(Root.Native() / "OHeadSetConfig.json.0123456789abcdef.tmp"), AccessControlText(Root.Native() / "OHeadSetConfig.json"));
 	EXPECT_EQ(AccessControlText(Root.Native() / "OHeadSetConfig.json").find(L";;;WD)"), std::wstring::npos)
 		<< "everyone still has access: " << Utf8(FString(StringConv::FromWide(AccessControlText(Root.Native() / "OHeadSetConfig.json"))));
@@ -374,15 +375,15 @@ TEST(WindowsFolder, RemoveAbandonedTakesOnlyOldFilesNobodyHolds)
 		const std::unique_ptr<IPlatformFolder> Opened = OpenOrFail(Root.Path());
 		ASSERT_NE(Opened, nullptr);
 		std::unique_ptr<IPlatformFileWriter> Writer;
-		FString Error;
 		if (Case.bFolder)
 		{
 			std::filesystem::create_directory(Native);
 		}
 		else if (Case.bHeldByWriter)
 		{
-			Writer = Opened->CreateNew(Temporary, nullptr, Error);
-			ASSERT_NE(Writer, nullptr) << Utf8(Error);
+			TValueOrError<std::unique_ptr<IPlatformFileWriter>, FString> Created = Opened->CreateNew(Temporary, nullptr);
+			ASSERT_TRUE(Created.HasValue()) << Utf8(ErrorOf(Created));
+			Writer = Created.StealValue();
 		}
 		else
 		{
@@ -408,8 +409,8 @@ TEST(WindowsFolder, KeepCopyKeepsBytesAttributesAndAccessAndReplacesAnOlderCopy)
 	WriteFileBytes(Root.Native() / "OHeadSetConfig.json.bak", "an older copy");
 	const std::unique_ptr<IPlatformFolder> Opened = OpenOrFail(Root.Path());
 	ASSERT_NE(Opened, nullptr);
-	FString Error;
-	ASSERT_TRUE(Opened->KeepCopy(Settings, Backup, Error)) << Utf8(Error);
+	const TValueOrError<void, FString> Copied = Opened->KeepCopy(Settings, Backup);
+	ASSERT_TRUE(Copied.HasValue()) << Utf8(ErrorOf(Copied));
 	EXPECT_EQ(ReadFileBytes(Root.Native() / "OHeadSetConfig.json.bak"), Content);
 	EXPECT_EQ(ReadFileBytes(Root.Native() / "OHeadSetConfig.json"), Content);
 	const DWORD Kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY;
@@ -428,8 +429,7 @@ TEST(WindowsFolder, KeepCopyRefusesAReadOnlyOlderCopyAndALinkedFile)
 	const FTestLink Link(Root.Native() / "elsewhere.json", Root.Native() / "linked.json", false);
 	const std::unique_ptr<IPlatformFolder> Opened = OpenOrFail(Root.Path());
 	ASSERT_NE(Opened, nullptr);
-	FString Error;
-	EXPECT_FALSE(Opened->KeepCopy(Settings, Backup, Error));
+	const FString Error = ErrorOf(Opened->KeepCopy(Settings, Backup));
 	EXPECT_TRUE(Contains(Error, Root.Path(u"OHeadSetConfig.json.bak").View())) << Utf8(Error);
 	EXPECT_TRUE(Contains(Error, u"read-only")) << Utf8(Error);
 	EXPECT_EQ(ReadFileBytes(Root.Native() / "OHeadSetConfig.json.bak"), "an older copy");
@@ -437,8 +437,8 @@ TEST(WindowsFolder, KeepCopyRefusesAReadOnlyOlderCopyAndALinkedFile)
 	{
 		GTEST_SKIP() << Link.WhyNotMade();
 	}
-	EXPECT_FALSE(Opened->KeepCopy(FString(TEXT("linked.json")), FString(TEXT("linked.json.bak")), Error));
-	EXPECT_TRUE(Contains(Error, LinkRefused)) << Utf8(Error);
+	const FString LinkError = ErrorOf(Opened->KeepCopy(FString(TEXT("linked.json")), FString(TEXT("linked.json.bak"))));
+	EXPECT_TRUE(Contains(LinkError, LinkRefused)) << Utf8(LinkError);
 	EXPECT_FALSE(std::filesystem::exists(Root.Native() / "linked.json.bak"));
 	EXPECT_EQ(Root.Names().size(), 4u);
 }
@@ -448,9 +448,10 @@ TEST(WindowsFolder, ReplaceMovesTheNewFileInWhenNoneWasThere)
 	FTempFolder Root;
 	const std::unique_ptr<IPlatformFolder> Opened = OpenOrFail(Root.Path());
 	ASSERT_NE(Opened, nullptr);
-	FString Error;
-	ASSERT_TRUE(WriteNew(*Opened, Temporary, "new", nullptr, Error)) << Utf8(Error);
-	ASSERT_TRUE(Opened->Replace(Temporary, Settings, Error)) << Utf8(Error);
+	const TValueOrError<void, FString> Written = WriteNew(*Opened, Temporary, "new", nullptr);
+	ASSERT_TRUE(Written.HasValue()) << Utf8(ErrorOf(Written));
+	const TValueOrError<void, FString> Replaced = Opened->Replace(Temporary, Settings);
+	ASSERT_TRUE(Replaced.HasValue()) << Utf8(ErrorOf(Replaced));
 	EXPECT_EQ(ReadFileBytes(Root.Native() / "OHeadSetConfig.json"), "new");
 	EXPECT_EQ(Root.Names(), std::vector<std::u16string>{u"OHeadSetConfig.json"});
 }
@@ -465,10 +466,11 @@ TEST(WindowsFolder, ReplaceKeepsTheOldFilesAttributesAndAccess)
 	const std::wstring OldAccess = AccessControlText(Native);
 	const std::unique_ptr<IPlatformFolder> Opened = OpenOrFail(Root.Path());
 	ASSERT_NE(Opened, nullptr);
-	FString Error;
 	// No model: what the replace keeps, it keeps by itself.
-	ASSERT_TRUE(WriteNew(*Opened, Temporary, "new", nullptr, Error)) << Utf8(Error);
-	ASSERT_TRUE(Opened->Replace(Temporary, Settings, Error)) << Utf8(Error);
+	const TValueOrError<void, FString> Written = WriteNew(*Opened, Temporary, "new", nullptr);
+	ASSERT_TRUE(Written.HasValue()) << Utf8(ErrorOf(Written));
+	const TValueOrError<void, FString> Replaced = Opened->Replace(Temporary, Settings);
+	ASSERT_TRUE(Replaced.HasValue()) << Utf8(ErrorOf(Replaced));
 	EXPECT_EQ(ReadFileBytes(Native), "new");
 	EXPECT_EQ(Attributes(Native) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_READONLY),
 		static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE));
@@ -503,12 +505,13 @@ TEST(WindowsFolder, ReplaceLeavesAReadOnlyOrLockedFileWhole)
 		const DWORD AttributesBefore = Attributes(Native);
 		const std::unique_ptr<IPlatformFolder> Opened = OpenOrFail(Root.Path());
 		ASSERT_NE(Opened, nullptr);
-		FString Error;
-		ASSERT_TRUE(WriteNew(*Opened, Temporary, "new", nullptr, Error)) << Utf8(Error);
+		const TValueOrError<void, FString> Written = WriteNew(*Opened, Temporary, "new", nullptr);
+		ASSERT_TRUE(Written.HasValue()) << Utf8(ErrorOf(Written));
 		FHeldFile Locker(Native, GENERIC_READ, Case.LockSharing);
 		ASSERT_TRUE(Locker.IsValid()) << Case.Description;
 
-		EXPECT_FALSE(Opened->Replace(Temporary, Settings, Error)) << Case.Description;
+		const FString Error = ErrorOf(Opened->Replace(Temporary, Settings));
+		EXPECT_FALSE(Error.IsEmpty()) << Case.Description;
 		EXPECT_TRUE(Contains(Error, Root.Path(u"OHeadSetConfig.json").View())) << Case.Description << ": " << Utf8(Error);
 		EXPECT_TRUE(Contains(Error, Case.Reason)) << Case.Description << ": " << Utf8(Error);
 		Locker.Close();
@@ -529,9 +532,10 @@ TEST(WindowsFolder, ReplaceReplacesALinkItselfAndLeavesWhatItPointsTo)
 	}
 	const std::unique_ptr<IPlatformFolder> Opened = OpenOrFail(Root.Path());
 	ASSERT_NE(Opened, nullptr);
-	FString Error;
-	ASSERT_TRUE(WriteNew(*Opened, Temporary, "new", nullptr, Error)) << Utf8(Error);
-	ASSERT_TRUE(Opened->Replace(Temporary, Settings, Error)) << Utf8(Error);
+	const TValueOrError<void, FString> Written = WriteNew(*Opened, Temporary, "new", nullptr);
+	ASSERT_TRUE(Written.HasValue()) << Utf8(ErrorOf(Written));
+	const TValueOrError<void, FString> Replaced = Opened->Replace(Temporary, Settings);
+	ASSERT_TRUE(Replaced.HasValue()) << Utf8(ErrorOf(Replaced));
 	EXPECT_EQ(ReadFileBytes(Root.Native() / "victim.json"), "precious");
 	EXPECT_EQ(Opened->Stat(Settings).Kind, EFileEntryKind::File);
 	EXPECT_EQ(ReadFileBytes(Root.Native() / "OHeadSetConfig.json"), "new");
@@ -552,8 +556,7 @@ TEST(WindowsFolder, AFolderLinkBelowTheOpenedFolderIsRefusedByName)
 	EXPECT_EQ(Documents->Stat(FString(TEXT("Orvek"))).Kind, EFileEntryKind::Link);
 	for (const bool bCreate : {false, true})
 	{
-		FString Error;
-		EXPECT_EQ(Documents->OpenChild(FString(TEXT("Orvek")), bCreate, nullptr, Error), nullptr);
+		const FString Error = ErrorOf(Documents->OpenChild(FString(TEXT("Orvek")), bCreate, nullptr));
 		EXPECT_TRUE(Contains(Error, Root.Path(u"Documents/Orvek").View())) << Utf8(Error);
 		EXPECT_TRUE(Contains(Error, LinkRefused)) << Utf8(Error);
 	}
@@ -574,8 +577,7 @@ TEST(WindowsFolder, RemoveAbandonedAndDeleteLeaveWhatALinkPointsTo)
 	const std::unique_ptr<IPlatformFolder> Opened = OpenOrFail(Root.Path());
 	ASSERT_NE(Opened, nullptr);
 	EXPECT_FALSE(Opened->RemoveAbandoned(Temporary));
-	FString Error;
-	EXPECT_FALSE(Opened->Delete(Temporary, Error));
+	const FString Error = ErrorOf(Opened->Delete(Temporary));
 	EXPECT_TRUE(Contains(Error, LinkRefused)) << Utf8(Error);
 	EXPECT_EQ(ReadFileBytes(Victim), "precious");
 }
@@ -606,9 +608,8 @@ TEST(WindowsFolder, PathsInMessagesKeepTheSeparatorsTheFolderWasOpenedWith)
 		const std::unique_ptr<IPlatformFolder> Opened = OpenOrFail(Case.OpenedPath);
 		ASSERT_NE(Opened, nullptr) << Case.Description;
 		EXPECT_EQ(Opened->GetPath(), Case.OpenedPath) << Case.Description;
-		FString Error;
-		const std::unique_ptr<IPlatformFolder> Child = Opened->OpenChild(FString(TEXT("Orvek")), false, nullptr, Error);
-		ASSERT_NE(Child, nullptr) << Case.Description << ": " << Utf8(Error);
-		EXPECT_EQ(Child->GetPath(), Case.ChildPath) << Case.Description;
+		const TValueOrError<std::unique_ptr<IPlatformFolder>, FString> Child = Opened->OpenChild(FString(TEXT("Orvek")), false, nullptr);
+		ASSERT_TRUE(Child.HasValue()) << Case.Description << ": " << Utf8(ErrorOf(Child));
+		EXPECT_EQ(Child.GetValue()->GetPath(), Case.ChildPath) << Case.Description;
 	}
 }

@@ -10,74 +10,65 @@ namespace
 	const TCHAR* const CopyAction = TEXT("Could not keep a copy at");
 
 	/** The name of the backup copy in the file's folder, or empty when Access asks for none. */
-	bool FindBackupName(const FString& Path, const FFileAccess& Access, FString& OutName, FString& OutError)
+	TValueOrError<FString, FString> FindBackupName(const FString& Path, const FFileAccess& Access)
 	{
-		OutName.Empty();
 		const FString& Backup = Access.BackupFilename;
 		if (Backup.IsEmpty())
 		{
-			return true;
+			return MakeValue(FString());
 		}
 		const FString Name = LastNameOf(Path);
-		const FString BackupName = LastNameOf(Backup);
+		FString BackupName = LastNameOf(Backup);
 		if (BackupName.IsEmpty() || BackupName == TEXT(".") || BackupName == TEXT("..") || BackupName == Name
 			|| IsTemporaryNameOf(Name, BackupName) || !IsSamePathText(ParentOf(Backup), ParentOf(Path)))
 		{
-			OutError = DescribeFileError(CopyAction, Backup, TEXT("the copy must be a file of its own in the folder of '") + Path + TEXT("'"));
-			return false;
+			return MakeError(DescribeFileError(CopyAction, Backup, TEXT("the copy must be a file of its own in the folder of '") + Path + TEXT("'")));
 		}
-		OutName = BackupName;
-		return true;
+		return MakeValue(std::move(BackupName));
 	}
 
 	/**
-	 * Whether the entry at the file's place may be replaced; bOutReplacesFile
-	 * tells that a file is there whose permissions the new one takes over.
+	 * Whether the entry at the file's place may be replaced; the value tells
+	 * that a file is there whose permissions the new one takes over.
 	 */
-	bool MayReplace(const FFileEntryStatus& Status, const FString& Path, const FFileAccess& Access, bool& bOutReplacesFile, FString& OutError)
+	TValueOrError<bool, FString> MayReplace(const FFileEntryStatus& Status, const FString& Path, const FFileAccess& Access)
 	{
-		bOutReplacesFile = false;
 		switch (Status.Kind)
 		{
 		case EFileEntryKind::Missing:
-			return true;
+			return MakeValue(false);
 		case EFileEntryKind::File:
 			if (!Status.bWritable)
 			{
-				OutError = DescribeFileError(SaveAction, Path, TEXT("the file is read-only"));
-				return false;
+				return MakeError(DescribeFileError(SaveAction, Path, TEXT("the file is read-only")));
 			}
-			bOutReplacesFile = true;
-			return true;
+			return MakeValue(true);
 		case EFileEntryKind::Link:
 			// Below a base folder a link may have been planted by someone else; elsewhere the link itself is replaced.
 			if (Access.BaseFolder.IsEmpty())
 			{
-				return true;
+				return MakeValue(false);
 			}
-			OutError = DescribeFileError(SaveAction, Path, TEXT("it is a link, which is not followed below the folder '") + Access.BaseFolder + TEXT("'"));
-			return false;
+			return MakeError(
+				DescribeFileError(SaveAction, Path, TEXT("it is a link, which is not followed below the folder '") + Access.BaseFolder + TEXT("'")));
 		case EFileEntryKind::Folder:
-			OutError = DescribeFileError(SaveAction, Path, TEXT("it is a folder"));
-			return false;
+			return MakeError(DescribeFileError(SaveAction, Path, TEXT("it is a folder")));
 		case EFileEntryKind::Other:
 			break;
 		}
-		OutError = DescribeFileError(SaveAction, Path, TEXT("it is not a regular file"));
-		return false;
+		return MakeError(DescribeFileError(SaveAction, Path, TEXT("it is not a regular file")));
 	}
 
 	/** Removes what earlier saves of Name left behind, where nothing may still be writing it. */
 	void RemoveAbandonedTemporaries(IPlatformFolder& Folder, const FString& Name)
 	{
-		TArray<FString> Names;
-		FString Ignored;
-		if (!Folder.ListNames(Names, Ignored))
+		const TValueOrError<TArray<FString>, FString> Names = Folder.ListNames();
+		if (Names.HasError())
 		{
 			// Leftovers only take room; the save itself can still go ahead.
 			return;
 		}
-		for (const FString& Candidate : Names)
+		for (const FString& Candidate : Names.GetValue())
 		{
 			if (IsTemporaryNameOf(Name, Candidate))
 			{
@@ -86,71 +77,107 @@ namespace
 		}
 	}
 
-	bool WriteThenFlushThenClose(IPlatformFileWriter& Writer, const FString& TemporaryPath, const uint8* Bytes, int64 Size, FString& OutError)
+	TValueOrError<void, FString> WriteThenFlushThenClose(IPlatformFileWriter& Writer, const FString& TemporaryPath, const uint8* Bytes, int64 Size)
 	{
-		if (IsWriteFaultInjected(EFileWriteFault::Write, TEXT("Could not write"), TemporaryPath, OutError))
+		if (TValueOrError<void, FString> Fault = CheckWriteFault(EFileWriteFault::Write, TEXT("Could not write"), TemporaryPath); Fault.HasError())
 		{
 			// Leave a torn temporary file behind, as a full disk would.
-			FString Ignored;
-			Writer.Write(Bytes, Size / 2, Ignored);
-			return false;
+			static_cast<void>(Writer.Write(Bytes, Size / 2));
+			return Fault;
 		}
-		return Writer.Write(Bytes, Size, OutError) && !IsWriteFaultInjected(EFileWriteFault::Flush, TEXT("Could not flush"), TemporaryPath, OutError)
-			&& Writer.Flush(OutError) && Writer.Close(OutError);
+		if (TValueOrError<void, FString> Written = Writer.Write(Bytes, Size); Written.HasError())
+		{
+			return Written;
+		}
+		if (TValueOrError<void, FString> Fault = CheckWriteFault(EFileWriteFault::Flush, TEXT("Could not flush"), TemporaryPath); Fault.HasError())
+		{
+			return Fault;
+		}
+		return Writer.FlushAndClose();
 	}
 
-	bool KeepBackup(IPlatformFolder& Folder, const FString& Name, const FString& BackupName, const FFileAccess& Access, FString& OutError)
+	/**
+	 * Keeps the copy of the old file at BackupName, unless that is empty, then
+	 * puts the written and closed Temporary in the place of Name.
+	 */
+	TValueOrError<void, FString> PutInPlace(IPlatformFolder& Folder, const FString& Temporary, const FString& Name, const FString& Path,
+		const FString& BackupName, const FFileAccess& Access)
 	{
-		return !IsWriteFaultInjected(EFileWriteFault::Backup, CopyAction, Access.BackupFilename, OutError)
-			&& Folder.KeepCopy(Name, BackupName, OutError);
+		if (!BackupName.IsEmpty())
+		{
+			if (TValueOrError<void, FString> Fault = CheckWriteFault(EFileWriteFault::Backup, CopyAction, Access.BackupFilename); Fault.HasError())
+			{
+				return Fault;
+			}
+			if (TValueOrError<void, FString> Kept = Folder.KeepCopy(Name, BackupName); Kept.HasError())
+			{
+				return Kept;
+			}
+		}
+		if (TValueOrError<void, FString> Fault = CheckWriteFault(EFileWriteFault::Rename, TEXT("Could not replace"), Path); Fault.HasError())
+		{
+			return Fault;
+		}
+		return Folder.Replace(Temporary, Name);
 	}
 }
 
-bool SaveFileAtomically(const FString& Path, const uint8* Bytes, int64 Size, const FFileAccess& Access, FString& OutError)
+TValueOrError<void, FString> SaveFileAtomically(const FString& Path, const uint8* Bytes, int64 Size, const FFileAccess& Access)
 {
-	FString BackupName;
-	FFileLocation Location;
-	if (!FindBackupName(Path, Access, BackupName, OutError)
-		|| IsWriteFaultInjected(EFileWriteFault::MakeDirectory, TEXT("Could not create the folder"), ParentOf(Path), OutError)
-		|| !OpenFileLocation(Path, Access, true, SaveAction, Location, OutError))
+	const TValueOrError<FString, FString> BackupName = FindBackupName(Path, Access);
+	if (BackupName.HasError())
 	{
-		return false;
+		return MakeError(BackupName.GetError());
 	}
-	IPlatformFolder& Folder = *Location.Folder;
-	const FString& Name = Location.Name;
+	if (TValueOrError<void, FString> Fault = CheckWriteFault(EFileWriteFault::MakeDirectory, TEXT("Could not create the folder"), ParentOf(Path));
+		Fault.HasError())
+	{
+		return Fault;
+	}
+	TValueOrError<FFileLocation, FString> Location = OpenFileLocation(Path, Access, true, SaveAction);
+	if (Location.HasError())
+	{
+		return MakeError(Location.StealError());
+	}
+	IPlatformFolder& Folder = *Location.GetValue().Folder;
+	const FString& Name = Location.GetValue().Name;
 
-	bool bReplacesFile = false;
-	if (!MayReplace(Folder.Stat(Name), Path, Access, bReplacesFile, OutError))
+	const TValueOrError<bool, FString> ReplacesFile = MayReplace(Folder.Stat(Name), Path, Access);
+	if (ReplacesFile.HasError())
 	{
-		return false;
+		return MakeError(ReplacesFile.GetError());
 	}
+	const bool bReplacesFile = ReplacesFile.GetValue();
 	RemoveAbandonedTemporaries(Folder, Name);
 
-	FString Temporary;
-	if (!MakeTemporaryName(Name, Temporary, OutError))
+	const TValueOrError<FString, FString> MadeName = MakeTemporaryName(Name);
+	if (MadeName.HasError())
 	{
-		return false;
+		return MakeError(MadeName.GetError());
 	}
+	const FString& Temporary = MadeName.GetValue();
 	// The temporary file's name is the file's own with a suffix, and so is its path.
 	const FString TemporaryPath = Path + Temporary.Mid(Name.Len());
-	if (IsWriteFaultInjected(EFileWriteFault::CreateTemporary, TEXT("Could not create"), TemporaryPath, OutError))
+	if (TValueOrError<void, FString> Fault = CheckWriteFault(EFileWriteFault::CreateTemporary, TEXT("Could not create"), TemporaryPath);
+		Fault.HasError())
 	{
-		return false;
+		return Fault;
 	}
-	std::unique_ptr<IPlatformFileWriter> Writer = Folder.CreateNew(Temporary, bReplacesFile ? &Name : nullptr, OutError);
-	if (!Writer)
+	TValueOrError<std::unique_ptr<IPlatformFileWriter>, FString> Writer = Folder.CreateNew(Temporary, bReplacesFile ? &Name : nullptr);
+	if (Writer.HasError())
 	{
-		return false;
+		return MakeError(Writer.StealError());
 	}
 
-	const bool bReplaced = WriteThenFlushThenClose(*Writer, TemporaryPath, Bytes, Size, OutError)
-		&& (!bReplacesFile || BackupName.IsEmpty() || KeepBackup(Folder, Name, BackupName, Access, OutError))
-		&& !IsWriteFaultInjected(EFileWriteFault::Rename, TEXT("Could not replace"), Path, OutError)
-		&& Folder.Replace(Temporary, Name, OutError);
-	if (!bReplaced)
+	TValueOrError<void, FString> Replaced = WriteThenFlushThenClose(*Writer.GetValue(), TemporaryPath, Bytes, Size);
+	if (Replaced.HasValue())
 	{
-		Writer.reset();
-		RemoveTemporary(Folder, Temporary, OutError);
+		Replaced = PutInPlace(Folder, Temporary, Name, Path, bReplacesFile ? BackupName.GetValue() : FString(), Access);
 	}
-	return bReplaced;
+	if (Replaced.HasError())
+	{
+		Writer.GetValue().reset();
+		return MakeError(RemoveTemporary(Folder, Temporary, Replaced.StealError()));
+	}
+	return MakeValue();
 }

@@ -4,6 +4,7 @@
 
 #include "Containers/UnrealString.h"
 #include "HAL/FileAccess.h"
+#include "Templates/ValueOrError.h"
 
-/** IFileManager::WriteFileAtomically; OutError says why it failed. */
-bool SaveFileAtomically(const FString& Path, const uint8* Bytes, int64 Size, const FFileAccess& Access, FString& OutError);
+/** IFileManager::WriteFileAtomically; the error says why it failed. */
+TValueOrError<void, FString> SaveFileAtomically(const FString& Path, const uint8* Bytes, int64 Size, const FFileAccess& Access);

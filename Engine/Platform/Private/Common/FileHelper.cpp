@@ -5,24 +5,24 @@
 
 namespace
 {
-	bool SaveText(const FString& String, const FString& Filename, IFileManager& FileManager, uint32 WriteFlags, const FFileAccess& Access,
-		FString& OutError)
+	TValueOrError<void, FString> SaveText(const FString& String, const FString& Filename, IFileManager& FileManager, uint32 WriteFlags,
+		const FFileAccess& Access)
 	{
 		if (WriteFlags != 0)
 		{
-			OutError = DescribeFileError(TEXT("Could not save"), Filename, FString::Printf(TEXT("unsupported write flags 0x%x"), WriteFlags));
-			return false;
+			return MakeError(DescribeFileError(TEXT("Could not save"), Filename, FString::Printf(TEXT("unsupported write flags 0x%x"), WriteFlags)));
 		}
 		const TArray<uint8> Bytes = FTextFileEncoding::Encode(String);
-		if (FileManager.WriteFileAtomically(*Filename, Bytes.GetData(), Bytes.Num(), &OutError, Access))
+		FString Error;
+		if (FileManager.WriteFileAtomically(*Filename, Bytes.GetData(), Bytes.Num(), &Error, Access))
 		{
-			return true;
+			return MakeValue();
 		}
-		if (OutError.IsEmpty())
+		if (Error.IsEmpty())
 		{
-			OutError = DescribeFileError(TEXT("Could not save"), Filename, TEXT("the file manager gave no reason"));
+			Error = DescribeFileError(TEXT("Could not save"), Filename, TEXT("the file manager gave no reason"));
 		}
-		return false;
+		return MakeError(std::move(Error));
 	}
 }
 
@@ -42,11 +42,10 @@ bool FFileHelper::SaveStringToFile(const FString& String, const TCHAR* Filename,
 	IFileManager* FileManager, uint32 WriteFlags, const FFileAccess& Access, FString* OutError)
 {
 	check(FileManager != nullptr);
-	FString Error;
-	const bool bSaved = SaveText(String, FString(Filename), *FileManager, WriteFlags, Access, Error);
-	if (!bSaved && OutError != nullptr)
+	TValueOrError<void, FString> Saved = SaveText(String, FString(Filename), *FileManager, WriteFlags, Access);
+	if (Saved.HasError() && OutError != nullptr)
 	{
-		*OutError = Error;
+		*OutError = Saved.StealError();
 	}
-	return bSaved;
+	return Saved.HasValue();
 }

@@ -21,7 +21,7 @@ namespace
 	 * The names of Path below Base, in order; fails unless Path is Base, a
 	 * separator and then usable names separated by single separators.
 	 */
-	bool SplitBelowBase(const FString& Path, const FString& Base, const TCHAR* Action, TArray<FString>& OutNames, FString& OutError)
+	TValueOrError<TArray<FString>, FString> SplitBelowBase(const FString& Path, const FString& Base, const TCHAR* Action)
 	{
 		int32 BaseEnd = Base.Len();
 		while (BaseEnd > 0 && IsSeparator(Base[BaseEnd - 1]))
@@ -35,10 +35,10 @@ namespace
 		}
 		if (!bBelow)
 		{
-			OutError = DescribeFileError(Action, Path, TEXT("the path does not lie below the folder '") + Base + TEXT("'"));
-			return false;
+			return MakeError(DescribeFileError(Action, Path, TEXT("the path does not lie below the folder '") + Base + TEXT("'")));
 		}
 
+		TArray<FString> Names;
 		FString Name;
 		for (int32 Index = BaseEnd + 1; Index <= Path.Len(); ++Index)
 		{
@@ -49,43 +49,41 @@ namespace
 			}
 			if (!IsUsableName(Name))
 			{
-				OutError = DescribeFileError(
-					Action, Path, TEXT("below the folder '") + Base + TEXT("' the path holds an empty name, \".\" or \"..\""));
-				return false;
+				return MakeError(DescribeFileError(
+					Action, Path, TEXT("below the folder '") + Base + TEXT("' the path holds an empty name, \".\" or \"..\"")));
 			}
-			OutNames.Add(Name);
+			Names.Add(Name);
 			Name.Empty();
 		}
-		return true;
+		return MakeValue(std::move(Names));
 	}
 
-	bool OpenBelowBase(const FString& Path, const FString& Base, bool bCreateFolders, const TCHAR* Action, FFileLocation& OutLocation,
-		FString& OutError)
+	TValueOrError<FFileLocation, FString> OpenBelowBase(const FString& Path, const FString& Base, bool bCreateFolders, const TCHAR* Action)
 	{
-		TArray<FString> Names;
-		if (!SplitBelowBase(Path, Base, Action, Names, OutError))
+		TValueOrError<TArray<FString>, FString> Names = SplitBelowBase(Path, Base, Action);
+		if (Names.HasError())
 		{
-			return false;
+			return MakeError(Names.StealError());
 		}
-		std::unique_ptr<IPlatformFolder> BaseFolder = FPlatformFile::OpenFolder(Base, OutError);
-		if (!BaseFolder)
+		TValueOrError<std::unique_ptr<IPlatformFolder>, FString> OpenedBase = FPlatformFile::OpenFolder(Base);
+		if (OpenedBase.HasError())
 		{
-			return false;
+			return MakeError(OpenedBase.StealError());
 		}
+		std::unique_ptr<IPlatformFolder> BaseFolder = OpenedBase.StealValue();
 		std::unique_ptr<IPlatformFolder> Folder;
-		for (int32 Index = 0; Index + 1 < Names.Num(); ++Index)
+		for (int32 Index = 0; Index + 1 < Names.GetValue().Num(); ++Index)
 		{
 			IPlatformFolder& Parent = Folder ? *Folder : *BaseFolder;
-			std::unique_ptr<IPlatformFolder> Child = Parent.OpenChild(Names[Index], bCreateFolders, BaseFolder.get(), OutError);
-			if (!Child)
+			TValueOrError<std::unique_ptr<IPlatformFolder>, FString> Child =
+				Parent.OpenChild(Names.GetValue()[Index], bCreateFolders, BaseFolder.get());
+			if (Child.HasError())
 			{
-				return false;
+				return MakeError(Child.StealError());
 			}
-			Folder = std::move(Child);
+			Folder = Child.StealValue();
 		}
-		OutLocation.Folder = Folder ? std::move(Folder) : std::move(BaseFolder);
-		OutLocation.Name = Names.Last();
-		return true;
+		return MakeValue(FFileLocation{Folder ? std::move(Folder) : std::move(BaseFolder), Names.GetValue().Last()});
 	}
 }
 
@@ -134,7 +132,7 @@ bool IsSamePathText(const FString& A, const FString& B)
 	return true;
 }
 
-bool MakeDirectoryTree(const FString& Path, FString& OutError)
+TValueOrError<void, FString> MakeDirectoryTree(const FString& Path)
 {
 	TArray<FString> Missing;
 	FString Current = Path;
@@ -145,33 +143,38 @@ bool MakeDirectoryTree(const FString& Path, FString& OutError)
 	}
 	for (int32 Index = Missing.Num() - 1; Index >= 0; --Index)
 	{
-		if (!FPlatformFile::MakeDirectory(Missing[Index], OutError))
+		if (TValueOrError<void, FString> Made = FPlatformFile::MakeDirectory(Missing[Index]); Made.HasError())
 		{
-			return false;
+			return Made;
 		}
 	}
-	return true;
+	return MakeValue();
 }
 
-bool OpenFileLocation(const FString& Path, const FFileAccess& Access, bool bCreateFolders, const TCHAR* Action,
-	FFileLocation& OutLocation, FString& OutError)
+TValueOrError<FFileLocation, FString> OpenFileLocation(const FString& Path, const FFileAccess& Access, bool bCreateFolders,
+	const TCHAR* Action)
 {
 	if (Path.IsEmpty() || IsSeparator(Path[Path.Len() - 1]))
 	{
-		OutError = DescribeFileError(Action, Path, TEXT("the path names no file"));
-		return false;
+		return MakeError(DescribeFileError(Action, Path, TEXT("the path names no file")));
 	}
 	if (!Access.BaseFolder.IsEmpty())
 	{
-		return OpenBelowBase(Path, Access.BaseFolder, bCreateFolders, Action, OutLocation, OutError);
+		return OpenBelowBase(Path, Access.BaseFolder, bCreateFolders, Action);
 	}
 
 	const FString Parent = ParentOf(Path);
-	if (bCreateFolders && !Parent.IsEmpty() && !MakeDirectoryTree(Parent, OutError))
+	if (bCreateFolders && !Parent.IsEmpty())
 	{
-		return false;
+		if (TValueOrError<void, FString> Made = MakeDirectoryTree(Parent); Made.HasError())
+		{
+			return MakeError(Made.StealError());
+		}
 	}
-	OutLocation.Folder = FPlatformFile::OpenFolder(Parent.IsEmpty() ? FString(TEXT(".")) : Parent, OutError);
-	OutLocation.Name = LastNameOf(Path);
-	return OutLocation.Folder != nullptr;
+	TValueOrError<std::unique_ptr<IPlatformFolder>, FString> Folder = FPlatformFile::OpenFolder(Parent.IsEmpty() ? FString(TEXT(".")) : Parent);
+	if (Folder.HasError())
+	{
+		return MakeError(Folder.StealError());
+	}
+	return MakeValue(FFileLocation{Folder.StealValue(), LastNameOf(Path)});
 }

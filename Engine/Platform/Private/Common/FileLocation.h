@@ -26,7 +26,7 @@ FString LastNameOf(const FString& Path);
 bool IsSamePathText(const FString& A, const FString& B);
 
 /** Creates Path and every missing folder above it, top down. */
-bool MakeDirectoryTree(const FString& Path, FString& OutError);
+TValueOrError<void, FString> MakeDirectoryTree(const FString& Path);
 
 /**
  * Opens the folder that holds the file Path, within Access. Action begins the
@@ -42,5 +42,5 @@ bool MakeDirectoryTree(const FString& Path, FString& OutError);
  * one by one without following links, and with bCreateFolders the missing
  * ones are made with permissions taken from the base.
  */
-bool OpenFileLocation(const FString& Path, const FFileAccess& Access, bool bCreateFolders, const TCHAR* Action,
-	FFileLocation& OutLocation, FString& OutError);
+TValueOrError<FFileLocation, FString> OpenFileLocation(const FString& Path, const FFileAccess& Access, bool bCreateFolders,
+	const TCHAR* Action);

@@ -6,24 +6,28 @@
 
 namespace
 {
-	bool Report(bool bSucceeded, const FString& Error, FString* OutError)
+	/** The engine-shaped answer to Result: true on success, otherwise false with the error in OutError when given. */
+	bool Report(TValueOrError<void, FString>&& Result, FString* OutError)
 	{
-		if (!bSucceeded && OutError != nullptr)
+		if (Result.HasError() && OutError != nullptr)
 		{
-			*OutError = Error;
+			*OutError = Result.StealError();
 		}
-		return bSucceeded;
+		return Result.HasValue();
 	}
 
-	bool LoadWithin(const FString& Path, const FFileAccess& Access, TArray<uint8>& OutBytes, FString& OutError)
+	TValueOrError<TArray<uint8>, FString> LoadWithin(const FString& Path, const FFileAccess& Access)
 	{
 		if (Access.BaseFolder.IsEmpty())
 		{
-			return FPlatformFile::LoadFile(Path, OutBytes, OutError);
+			return FPlatformFile::LoadFile(Path);
 		}
-		FFileLocation Location;
-		return OpenFileLocation(Path, Access, false, TEXT("Could not read"), Location, OutError)
-			&& Location.Folder->LoadFile(Location.Name, OutBytes, OutError);
+		TValueOrError<FFileLocation, FString> Location = OpenFileLocation(Path, Access, false, TEXT("Could not read"));
+		if (Location.HasError())
+		{
+			return MakeError(Location.StealError());
+		}
+		return Location.GetValue().Folder->LoadFile(Location.GetValue().Name);
 	}
 }
 
@@ -50,32 +54,33 @@ bool FFileManagerGeneric::DirectoryExists(const TCHAR* Directory)
 
 bool FFileManagerGeneric::MakeDirectory(const TCHAR* Path, bool bTree, FString* OutError)
 {
-	FString Error;
 	const FString Folder(Path);
-	return Report(bTree ? MakeDirectoryTree(Folder, Error) : FPlatformFile::MakeDirectory(Folder, Error), Error, OutError);
+	return Report(bTree ? MakeDirectoryTree(Folder) : FPlatformFile::MakeDirectory(Folder), OutError);
 }
 
 bool FFileManagerGeneric::Delete(const TCHAR* Filename, FString* OutError)
 {
-	FString Error;
-	return Report(FPlatformFile::Delete(FString(Filename), Error), Error, OutError);
+	return Report(FPlatformFile::Delete(FString(Filename)), OutError);
 }
 
 bool FFileManagerGeneric::Move(const TCHAR* Dest, const TCHAR* Src, FString* OutError)
 {
-	FString Error;
-	return Report(FPlatformFile::Move(FString(Dest), FString(Src), Error), Error, OutError);
+	return Report(FPlatformFile::Move(FString(Dest), FString(Src)), OutError);
 }
 
 bool FFileManagerGeneric::LoadFile(const TCHAR* Filename, TArray<uint8>& OutBytes, FString* OutError, const FFileAccess& Access)
 {
-	FString Error;
-	return Report(LoadWithin(FString(Filename), Access, OutBytes, Error), Error, OutError);
+	TValueOrError<TArray<uint8>, FString> Loaded = LoadWithin(FString(Filename), Access);
+	if (Loaded.HasError())
+	{
+		return Report(MakeError(Loaded.StealError()), OutError);
+	}
+	OutBytes = Loaded.StealValue();
+	return true;
 }
 
 bool FFileManagerGeneric::WriteFileAtomically(const TCHAR* Filename, const uint8* Bytes, int64 Size, FString* OutError, const FFileAccess& Access)
 {
 	check(Size >= 0 && (Bytes != nullptr || Size == 0));
-	FString Error;
-	return Report(SaveFileAtomically(FString(Filename), Bytes, Size, Access, Error), Error, OutError);
+	return Report(SaveFileAtomically(FString(Filename), Bytes, Size, Access), OutError);
 }

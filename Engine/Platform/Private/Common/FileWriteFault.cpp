@@ -12,12 +12,11 @@ void FFileManagerTesting::SetWriteFault(EFileWriteFault Fault)
 	GWriteFault = Fault;
 }
 
-bool IsWriteFaultInjected(EFileWriteFault Step, const TCHAR* Action, const FString& Path, FString& OutError)
+TValueOrError<void, FString> CheckWriteFault(EFileWriteFault Step, const TCHAR* Action, const FString& Path)
 {
 	if (GWriteFault != Step)
 	{
-		return false;
+		return MakeValue();
 	}
-	OutError = DescribeFileError(Action, Path, TEXT("simulated failure"));
-	return true;
+	return MakeError(DescribeFileError(Action, Path, TEXT("simulated failure")));
 }

@@ -3,6 +3,7 @@
 
 #include "Containers/UnrealString.h"
 #include "HAL/FileManagerTesting.h"
+#include "Templates/ValueOrError.h"
 
-/** True when the test hook wants Step to fail; OutError then says so, naming Path as the system would. */
-bool IsWriteFaultInjected(EFileWriteFault Step, const TCHAR* Action, const FString& Path, FString& OutError);
+/** Fails when the test hook wants Step to fail, with an error naming Path as the system would. */
+TValueOrError<void, FString> CheckWriteFault(EFileWriteFault Step, const TCHAR* Action, const FString& Path);

@@ -1,12 +1,14 @@
 // The system's file primitives under the file manager. Each system defines
-// them in its own folder; every failure sets OutError to a sentence naming
-// the path and the system's reason.
+// them in its own folder; every failure gives back a sentence naming the path
+// and the system's reason.
 #pragma once
 
 #include "Containers/Array.h"
 #include "Containers/UnrealString.h"
 #include "PlatformApi.h"
+#include "Templates/ValueOrError.h"
 
+#include <initializer_list>
 #include <memory>
 
 /** A file opened for writing by CreateNew. Closes silently when destroyed unclosed. */
@@ -14,10 +16,20 @@ class IPlatformFileWriter
 {
 public:
 	virtual ~IPlatformFileWriter() = default;
-	virtual bool Write(const uint8* Bytes, int64 Size, FString& OutError) = 0;
+	virtual TValueOrError<void, FString> Write(const uint8* Bytes, int64 Size) = 0;
 	/** Waits until the written bytes are on the disk. */
-	virtual bool Flush(FString& OutError) = 0;
-	virtual bool Close(FString& OutError) = 0;
+	virtual TValueOrError<void, FString> Flush() = 0;
+	virtual TValueOrError<void, FString> Close() = 0;
+
+	/** Flush, then Close: what finishes a file once all of its bytes are written. */
+	TValueOrError<void, FString> FlushAndClose()
+	{
+		if (TValueOrError<void, FString> Flushed = Flush(); Flushed.HasError())
+		{
+			return Flushed;
+		}
+		return Close();
+	}
 };
 
 /** What a name in a folder refers to, looked at without following a link. */
@@ -45,7 +57,7 @@ struct FFileEntryStatus
  * A folder opened once; its entries are then reached by name, so that the
  * folder's own path is not looked up again and a link put in its place
  * afterwards changes nothing. Names are single path components. Every
- * failure sets OutError to a sentence naming the full path and the reason.
+ * failure gives back a sentence naming the full path and the reason.
  */
 class IPlatformFolder
 {
@@ -60,16 +72,16 @@ public:
 	 * sub-folder is made, with the permission bits (and on POSIX the group)
 	 * of PermissionModel, which is this folder when null.
 	 */
-	virtual std::unique_ptr<IPlatformFolder> OpenChild(const FString& Name, bool bCreate, const IPlatformFolder* PermissionModel,
-		FString& OutError) = 0;
+	virtual TValueOrError<std::unique_ptr<IPlatformFolder>, FString> OpenChild(const FString& Name, bool bCreate,
+		const IPlatformFolder* PermissionModel) = 0;
 
 	virtual FFileEntryStatus Stat(const FString& Name) = 0;
 
 	/** The names of the folder's entries, without "." and "..". */
-	virtual bool ListNames(TArray<FString>& OutNames, FString& OutError) = 0;
+	virtual TValueOrError<TArray<FString>, FString> ListNames() = 0;
 
-	/** Reads the regular file Name whole; a link there fails. On failure OutBytes is left as it was. */
-	virtual bool LoadFile(const FString& Name, TArray<uint8>& OutBytes, FString& OutError) = 0;
+	/** Reads the regular file Name whole; a link there fails. */
+	virtual TValueOrError<TArray<uint8>, FString> LoadFile(const FString& Name) = 0;
 
 	/**
 	 * Creates the new file Name for writing; fails when anything, even a
@@ -79,7 +91,7 @@ public:
 	 * process may set them, never ending up more open than the model; without
 	 * one it gets the default mode.
 	 */
-	virtual std::unique_ptr<IPlatformFileWriter> CreateNew(const FString& Name, const FString* PermissionModel, FString& OutError) = 0;
+	virtual TValueOrError<std::unique_ptr<IPlatformFileWriter>, FString> CreateNew(const FString& Name, const FString* PermissionModel) = 0;
 
 	/**
 	 * Removes the file Name when it is a leftover no running process may
@@ -89,10 +101,10 @@ public:
 	virtual bool RemoveAbandoned(const FString& Name) = 0;
 	static constexpr int64 AbandonedAfterSeconds = 60;
 
-	virtual bool Delete(const FString& Name, FString& OutError) = 0;
+	virtual TValueOrError<void, FString> Delete(const FString& Name) = 0;
 
 	/** Keeps the file Name also under BackupName, byte for byte with its permissions, replacing an older copy there. */
-	virtual bool KeepCopy(const FString& Name, const FString& BackupName, FString& OutError) = 0;
+	virtual TValueOrError<void, FString> KeepCopy(const FString& Name, const FString& BackupName) = 0;
 
 	/**
 	 * Puts the closed file From in the place of To in one step and makes the
@@ -100,13 +112,13 @@ public:
 	 * descriptor apart from the permission bits (Windows), those of the
 	 * replaced file are kept.
 	 */
-	virtual bool Replace(const FString& From, const FString& To, FString& OutError) = 0;
+	virtual TValueOrError<void, FString> Replace(const FString& From, const FString& To) = 0;
 };
 
 struct PLATFORM_API FPlatformFile
 {
 	/** Opens an existing folder; links in Path are followed. */
-	static std::unique_ptr<IPlatformFolder> OpenFolder(const FString& Path, FString& OutError);
+	static TValueOrError<std::unique_ptr<IPlatformFolder>, FString> OpenFolder(const FString& Path);
 
 	/** True for the characters that separate folders in a path on this system. */
 	static bool IsSeparator(TCHAR Character);
@@ -116,13 +128,13 @@ struct PLATFORM_API FPlatformFile
 	static int64 FileSize(const FString& Path);
 	static bool DirectoryExists(const FString& Path);
 	/** Creates one folder; its parent must exist. An existing folder counts as success. */
-	static bool MakeDirectory(const FString& Path, FString& OutError);
-	static bool Delete(const FString& Path, FString& OutError);
+	static TValueOrError<void, FString> MakeDirectory(const FString& Path);
+	static TValueOrError<void, FString> Delete(const FString& Path);
 	/** Renames From to To in one step, replacing a file or link at To, and makes the change durable. */
-	static bool Move(const FString& To, const FString& From, FString& OutError);
-	static bool LoadFile(const FString& Path, TArray<uint8>& OutBytes, FString& OutError);
+	static TValueOrError<void, FString> Move(const FString& To, const FString& From);
+	static TValueOrError<TArray<uint8>, FString> LoadFile(const FString& Path);
 	/** Fills Bytes from the system's cryptographic random source. */
-	static bool FillRandomBytes(uint8* Bytes, int32 Count, FString& OutError);
+	static TValueOrError<void, FString> FillRandomBytes(uint8* Bytes, int32 Count);
 };
 
 /**
@@ -138,4 +150,36 @@ inline bool HasEmbeddedNul(const FString& Path)
 inline FString DescribeFileError(const TCHAR* Action, const FString& Path, const FString& Reason)
 {
 	return FString(Action) + TEXT(" '") + Path + TEXT("': ") + Reason;
+}
+
+/** Fails for a path that cannot be handed to the system (HasEmbeddedNul); Action begins the error. */
+inline TValueOrError<void, FString> CheckSystemPath(const FString& Path, const TCHAR* Action)
+{
+	if (HasEmbeddedNul(Path))
+	{
+		return MakeError(DescribeFileError(Action, Path, TEXT("the path holds a NUL character")));
+	}
+	return MakeValue();
+}
+
+/**
+ * Success when every one of Checks succeeded, otherwise the error of the
+ * first that failed: for checks that are all made before anything is done.
+ */
+inline TValueOrError<void, FString> CheckAll(std::initializer_list<TValueOrError<void, FString>> Checks)
+{
+	for (const TValueOrError<void, FString>& Check : Checks)
+	{
+		if (Check.HasError())
+		{
+			return MakeError(Check.GetError());
+		}
+	}
+	return MakeValue();
+}
+
+/** What FPlatformFile::Move checks on every system before it renames From to To. */
+inline TValueOrError<void, FString> CheckMovePaths(const FString& To, const FString& From)
+{
+	return CheckAll({CheckSystemPath(To, TEXT("Could not replace")), CheckSystemPath(From, TEXT("Could not move"))});
 }

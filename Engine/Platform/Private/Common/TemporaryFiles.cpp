@@ -11,20 +11,20 @@ namespace
 	}
 }
 
-bool MakeTemporaryName(const FString& Name, FString& OutTemporary, FString& OutError)
+TValueOrError<FString, FString> MakeTemporaryName(const FString& Name)
 {
 	uint8 Random[RandomBytes];
-	if (!FPlatformFile::FillRandomBytes(Random, RandomBytes, OutError))
+	if (TValueOrError<void, FString> Filled = FPlatformFile::FillRandomBytes(Random, RandomBytes); Filled.HasError())
 	{
-		return false;
+		return MakeError(Filled.StealError());
 	}
-	OutTemporary = Name + TEXT(".");
+	FString Temporary = Name + TEXT(".");
 	for (const uint8 Byte : Random)
 	{
-		OutTemporary += FString::Printf(TEXT("%02x"), Byte);
+		Temporary += FString::Printf(TEXT("%02x"), Byte);
 	}
-	OutTemporary += TemporarySuffix;
-	return true;
+	Temporary += TemporarySuffix;
+	return MakeValue(std::move(Temporary));
 }
 
 bool IsTemporaryNameOf(const FString& Name, const FString& Candidate)
@@ -46,11 +46,11 @@ bool IsTemporaryNameOf(const FString& Name, const FString& Candidate)
 	return true;
 }
 
-void RemoveTemporary(IPlatformFolder& Folder, const FString& Temporary, FString& InOutError)
+FString RemoveTemporary(IPlatformFolder& Folder, const FString& Temporary, FString Error)
 {
-	FString DeleteError;
-	if (!Folder.Delete(Temporary, DeleteError))
+	if (const TValueOrError<void, FString> Deleted = Folder.Delete(Temporary); Deleted.HasError())
 	{
-		InOutError += TEXT(". The temporary file is left behind: ") + DeleteError;
+		Error += TEXT(". The temporary file is left behind: ") + Deleted.GetError();
 	}
+	return Error;
 }

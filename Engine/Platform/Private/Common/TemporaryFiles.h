@@ -11,14 +11,14 @@
  * makes in the folder, for the new content or for a copy, is named after the
  * saved file this way, so that the next save finds it if it is left behind.
  */
-bool MakeTemporaryName(const FString& Name, FString& OutTemporary, FString& OutError);
+TValueOrError<FString, FString> MakeTemporaryName(const FString& Name);
 
 /** True when Candidate is a name MakeTemporaryName may give for Name. */
 bool IsTemporaryNameOf(const FString& Name, const FString& Candidate);
 
 /**
- * Deletes the temporary file Temporary after a failure whose reason is in
- * InOutError. When it cannot be deleted, InOutError goes on to say that the
- * temporary file is left behind and names it.
+ * Deletes the temporary file Temporary after a failure whose reason is Error,
+ * and gives back the error to report: Error itself, or, when the file cannot
+ * be deleted, Error going on to say that it is left behind and naming it.
  */
-void RemoveTemporary(IPlatformFolder& Folder, const FString& Temporary, FString& InOutError);
+FString RemoveTemporary(IPlatformFolder& Folder, const FString& Temporary, FString Error);

@@ -18,47 +18,43 @@ FString DescribeSystemError(const TCHAR* Action, const FString& Path, int Error)
 	return DescribeFileError(Action, Path, SystemErrorText(Error));
 }
 
-bool ToNativePath(const FString& Path, std::string& OutNative, const TCHAR* Action, FString& OutError)
+TValueOrError<std::string, FString> ToNativePath(const FString& Path, const TCHAR* Action)
 {
-	if (HasEmbeddedNul(Path))
+	if (TValueOrError<void, FString> Checked = CheckSystemPath(Path, Action); Checked.HasError())
 	{
-		OutError = DescribeFileError(Action, Path, TEXT("the path holds a NUL character"));
-		return false;
+		return MakeError(Checked.StealError());
 	}
-	OutNative = StringConv::ToUtf8(Path);
-	return true;
+	return MakeValue(StringConv::ToUtf8(Path));
 }
 
-bool ReadAndClose(int Descriptor, const FString& Path, TArray<uint8>& OutBytes, FString& OutError)
+namespace
 {
-	TArray<uint8> Bytes;
-	struct stat Status;
-	bool bRead = false;
-	if (::fstat(Descriptor, &Status) != 0)
+	TValueOrError<TArray<uint8>, FString> ReadWhole(int Descriptor, const FString& Path)
 	{
-		OutError = DescribeSystemError(TEXT("Could not read"), Path, errno);
-	}
-	else if (!S_ISREG(Status.st_mode))
-	{
-		OutError = DescribeFileError(TEXT("Could not read"), Path, TEXT("not a regular file"));
-	}
-	else if (Status.st_size > INT32_MAX)
-	{
-		OutError = DescribeFileError(TEXT("Could not read"), Path, TEXT("the file is too large"));
-	}
-	else
-	{
+		struct stat Status;
+		if (::fstat(Descriptor, &Status) != 0)
+		{
+			return MakeError(DescribeSystemError(TEXT("Could not read"), Path, errno));
+		}
+		if (!S_ISREG(Status.st_mode))
+		{
+			return MakeError(DescribeFileError(TEXT("Could not read"), Path, TEXT("not a regular file")));
+		}
+		if (Status.st_size > INT32_MAX)
+		{
+			return MakeError(DescribeFileError(TEXT("Could not read"), Path, TEXT("the file is too large")));
+		}
 		// The size is only a hint: the file may grow or shrink while it is read.
 		// Room for what it says is made at once, so the bytes are not moved as they come.
+		TArray<uint8> Bytes;
 		Bytes.Reserve(static_cast<int32>(Status.st_size));
 		uint8 Buffer[65536];
-		bRead = true;
 		for (;;)
 		{
 			const ssize_t Count = ::read(Descriptor, Buffer, sizeof(Buffer));
 			if (Count == 0)
 			{
-				break;
+				return MakeValue(std::move(Bytes));
 			}
 			if (Count < 0)
 			{
@@ -66,25 +62,22 @@ bool ReadAndClose(int Descriptor, const FString& Path, TArray<uint8>& OutBytes, 
 				{
 					continue;
 				}
-				OutError = DescribeSystemError(TEXT("Could not read"), Path, errno);
-				bRead = false;
-				break;
+				return MakeError(DescribeSystemError(TEXT("Could not read"), Path, errno));
 			}
 			if (Bytes.Num() > INT32_MAX - Count)
 			{
-				OutError = DescribeFileError(TEXT("Could not read"), Path, TEXT("the file is too large"));
-				bRead = false;
-				break;
+				return MakeError(DescribeFileError(TEXT("Could not read"), Path, TEXT("the file is too large")));
 			}
 			Bytes.Append(Buffer, static_cast<int32>(Count));
 		}
 	}
+}
+
+TValueOrError<TArray<uint8>, FString> ReadAndClose(int Descriptor, const FString& Path)
+{
+	TValueOrError<TArray<uint8>, FString> Read = ReadWhole(Descriptor, Path);
 	::close(Descriptor);
-	if (bRead)
-	{
-		OutBytes = std::move(Bytes);
-	}
-	return bRead;
+	return Read;
 }
 
 FPosixFileWriter::~FPosixFileWriter()
@@ -95,7 +88,7 @@ FPosixFileWriter::~FPosixFileWriter()
 	}
 }
 
-bool FPosixFileWriter::Write(const uint8* Bytes, int64 Size, FString& OutError)
+TValueOrError<void, FString> FPosixFileWriter::Write(const uint8* Bytes, int64 Size)
 {
 	while (Size > 0)
 	{
@@ -107,34 +100,31 @@ bool FPosixFileWriter::Write(const uint8* Bytes, int64 Size, FString& OutError)
 			{
 				continue;
 			}
-			OutError = DescribeSystemError(TEXT("Could not write"), Path, errno);
-			return false;
+			return MakeError(DescribeSystemError(TEXT("Could not write"), Path, errno));
 		}
 		Bytes += Written;
 		Size -= Written;
 	}
-	return true;
+	return MakeValue();
 }
 
-bool FPosixFileWriter::Flush(FString& OutError)
+TValueOrError<void, FString> FPosixFileWriter::Flush()
 {
 	if (::fsync(Descriptor) != 0)
 	{
-		OutError = DescribeSystemError(TEXT("Could not flush"), Path, errno);
-		return false;
+		return MakeError(DescribeSystemError(TEXT("Could not flush"), Path, errno));
 	}
-	return true;
+	return MakeValue();
 }
 
-bool FPosixFileWriter::Close(FString& OutError)
+TValueOrError<void, FString> FPosixFileWriter::Close()
 {
 	const int Closing = Descriptor;
 	Descriptor = -1;
 	// After EINTR the descriptor is already released on this system.
 	if (::close(Closing) != 0 && errno != EINTR)
 	{
-		OutError = DescribeSystemError(TEXT("Could not close"), Path, errno);
-		return false;
+		return MakeError(DescribeSystemError(TEXT("Could not close"), Path, errno));
 	}
-	return true;
+	return MakeValue();
 }

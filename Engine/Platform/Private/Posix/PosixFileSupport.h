@@ -11,13 +11,10 @@ FString SystemErrorText(int Error);
 FString DescribeSystemError(const TCHAR* Action, const FString& Path, int Error);
 
 /** The path as the system takes it (UTF-8); fails for a path it would cut short. */
-bool ToNativePath(const FString& Path, std::string& OutNative, const TCHAR* Action, FString& OutError);
+TValueOrError<std::string, FString> ToNativePath(const FString& Path, const TCHAR* Action);
 
-/**
- * Reads the open regular file Descriptor whole and closes it; Path names it
- * in errors. On failure OutBytes is left as it was.
- */
-bool ReadAndClose(int Descriptor, const FString& Path, TArray<uint8>& OutBytes, FString& OutError);
+/** Reads the open regular file Descriptor whole and closes it; Path names it in errors. */
+TValueOrError<TArray<uint8>, FString> ReadAndClose(int Descriptor, const FString& Path);
 
 /** Writes to a descriptor it owns. */
 class FPosixFileWriter final : public IPlatformFileWriter
@@ -28,9 +25,9 @@ public:
 	FPosixFileWriter(const FPosixFileWriter&) = delete;
 	FPosixFileWriter& operator=(const FPosixFileWriter&) = delete;
 
-	bool Write(const uint8* Bytes, int64 Size, FString& OutError) override;
-	bool Flush(FString& OutError) override;
-	bool Close(FString& OutError) override;
+	TValueOrError<void, FString> Write(const uint8* Bytes, int64 Size) override;
+	TValueOrError<void, FString> Flush() override;
+	TValueOrError<void, FString> Close() override;
 
 private:
 	int Descriptor;

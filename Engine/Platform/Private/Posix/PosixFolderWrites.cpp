@@ -34,32 +34,36 @@ namespace
 	}
 }
 
-std::unique_ptr<IPlatformFileWriter> FPosixFolder::CreateNew(const FString& Name, const FString* PermissionModel, FString& OutError)
+TValueOrError<std::unique_ptr<IPlatformFileWriter>, FString> FPosixFolder::CreateNew(const FString& Name, const FString* PermissionModel)
 {
-	std::string Native;
-	std::string NativeModel;
-	struct stat Model;
-	if (!ToNativeName(Name, TEXT("Could not create"), Native, OutError)
-		|| (PermissionModel != nullptr && !ToNativeName(*PermissionModel, TEXT("Could not look at"), NativeModel, OutError)))
+	const TValueOrError<std::string, FString> Native = ToNativeName(Name, TEXT("Could not create"));
+	if (Native.HasError())
 	{
-		return nullptr;
+		return MakeError(Native.GetError());
 	}
-	if (PermissionModel != nullptr && (!StatEntry(NativeModel, Model) || !S_ISREG(Model.st_mode)))
+	struct stat Model;
+	if (PermissionModel != nullptr)
 	{
-		OutError = DescribeFileError(TEXT("Could not look at"), PathOf(*PermissionModel), TEXT("it is no longer a regular file"));
-		return nullptr;
+		const TValueOrError<std::string, FString> NativeModel = ToNativeName(*PermissionModel, TEXT("Could not look at"));
+		if (NativeModel.HasError())
+		{
+			return MakeError(NativeModel.GetError());
+		}
+		if (!StatEntry(NativeModel.GetValue(), Model) || !S_ISREG(Model.st_mode))
+		{
+			return MakeError(DescribeFileError(TEXT("Could not look at"), PathOf(*PermissionModel), TEXT("it is no longer a regular file")));
+		}
 	}
 
 	// O_EXCL also refuses a link at the name, dangling or not. Taking another
 	// file's permissions starts from owner-only, so the bits only ever open up
 	// to what that file had.
-	const int File = ::openat(Descriptor, Native.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+	const int File = ::openat(Descriptor, Native.GetValue().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
 		PermissionModel != nullptr ? S_IRUSR | S_IWUSR : S_IRUSR | S_IWUSR | S_IRGRP | S_IWGRP | S_IROTH | S_IWOTH);
 	if (File < 0)
 	{
 		const int Error = errno;
-		OutError = DescribeSystemError(TEXT("Could not create"), PathOf(Name), Error);
-		return nullptr;
+		return MakeError(DescribeSystemError(TEXT("Could not create"), PathOf(Name), Error));
 	}
 	auto Writer = std::make_unique<FPosixFileWriter>(File, PathOf(Name));
 	// Held until the writer closes, so that another save's clearing of
@@ -68,23 +72,25 @@ std::unique_ptr<IPlatformFileWriter> FPosixFolder::CreateNew(const FString& Name
 	while (::flock(File, LOCK_EX) != 0 && errno == EINTR)
 	{
 	}
-	if (PermissionModel != nullptr && !TakePermissions(File, Model, EPermissionCopy::File, PathOf(Name), OutError))
+	if (PermissionModel != nullptr)
 	{
-		Writer.reset();
-		RemoveTemporary(*this, Name, OutError);
-		return nullptr;
+		if (TValueOrError<void, FString> Taken = TakePermissions(File, Model, EPermissionCopy::File, PathOf(Name)); Taken.HasError())
+		{
+			Writer.reset();
+			return MakeError(RemoveTemporary(*this, Name, Taken.StealError()));
+		}
 	}
-	return Writer;
+	return MakeValue(std::move(Writer));
 }
 
 bool FPosixFolder::RemoveAbandoned(const FString& Name)
 {
-	std::string Native;
-	FString Ignored;
-	if (!ToNativeName(Name, TEXT("Could not delete"), Native, Ignored))
+	const TValueOrError<std::string, FString> NativeName = ToNativeName(Name, TEXT("Could not delete"));
+	if (NativeName.HasError())
 	{
 		return false;
 	}
+	const std::string& Native = NativeName.GetValue();
 	const int File = OpenToLock(Descriptor, Native);
 	if (File < 0)
 	{
@@ -102,8 +108,8 @@ bool FPosixFolder::RemoveAbandoned(const FString& Name)
 	return bRemoved;
 }
 
-bool FPosixFolder::LinkOrCopy(const FString& Name, const std::string& Native, const FString& Temporary,
-	const std::string& NativeTemporary, FString& OutError)
+TValueOrError<void, FString> FPosixFolder::LinkOrCopy(const FString& Name, const std::string& Native, const FString& Temporary,
+	const std::string& NativeTemporary)
 {
 	// Linux refuses to link a file whose last name went a moment ago: another
 	// save has just put its file in its place. The name then holds that
@@ -113,7 +119,7 @@ bool FPosixFolder::LinkOrCopy(const FString& Name, const std::string& Native, co
 	{
 		if (::linkat(Descriptor, Native.c_str(), Descriptor, NativeTemporary.c_str(), 0) == 0)
 		{
-			return true;
+			return MakeValue();
 		}
 		Error = errno;
 		if (Error != ENOENT)
@@ -123,63 +129,79 @@ bool FPosixFolder::LinkOrCopy(const FString& Name, const std::string& Native, co
 	}
 	if (!IsHardLinkRefused(Error))
 	{
-		OutError = DescribeSystemError(CopyAction, PathOf(Temporary), Error);
-		return false;
+		return MakeError(DescribeSystemError(CopyAction, PathOf(Temporary), Error));
 	}
 
-	TArray<uint8> Bytes;
-	std::unique_ptr<IPlatformFileWriter> Copy;
-	if (!LoadFile(Name, Bytes, OutError) || !(Copy = CreateNew(Temporary, &Name, OutError)))
+	const TValueOrError<TArray<uint8>, FString> Bytes = LoadFile(Name);
+	if (Bytes.HasError())
 	{
-		return false;
+		return MakeError(Bytes.GetError());
 	}
-	if (Copy->Write(Bytes.GetData(), Bytes.Num(), OutError) && Copy->Flush(OutError) && Copy->Close(OutError))
+	TValueOrError<std::unique_ptr<IPlatformFileWriter>, FString> Copy = CreateNew(Temporary, &Name);
+	if (Copy.HasError())
 	{
-		return true;
+		return MakeError(Copy.StealError());
 	}
-	Copy.reset();
-	RemoveTemporary(*this, Temporary, OutError);
-	return false;
+	TValueOrError<void, FString> Copied = Copy.GetValue()->Write(Bytes.GetValue().GetData(), Bytes.GetValue().Num());
+	if (Copied.HasValue())
+	{
+		Copied = Copy.GetValue()->FlushAndClose();
+	}
+	if (Copied.HasError())
+	{
+		Copy.GetValue().reset();
+		return MakeError(RemoveTemporary(*this, Temporary, Copied.StealError()));
+	}
+	return MakeValue();
 }
 
-bool FPosixFolder::KeepCopy(const FString& Name, const FString& BackupName, FString& OutError)
+TValueOrError<void, FString> FPosixFolder::KeepCopy(const FString& Name, const FString& BackupName)
 {
-	std::string Native;
-	std::string NativeBackup;
-	FString Temporary;
-	std::string NativeTemporary;
-	if (!ToNativeName(Name, CopyAction, Native, OutError) || !ToNativeName(BackupName, CopyAction, NativeBackup, OutError)
-		|| !MakeTemporaryName(Name, Temporary, OutError) || !ToNativeName(Temporary, CopyAction, NativeTemporary, OutError))
+	const TValueOrError<std::string, FString> Native = ToNativeName(Name, CopyAction);
+	if (Native.HasError())
 	{
-		return false;
+		return MakeError(Native.GetError());
+	}
+	const TValueOrError<std::string, FString> NativeBackup = ToNativeName(BackupName, CopyAction);
+	if (NativeBackup.HasError())
+	{
+		return MakeError(NativeBackup.GetError());
+	}
+	const TValueOrError<FString, FString> Temporary = MakeTemporaryName(Name);
+	if (Temporary.HasError())
+	{
+		return MakeError(Temporary.GetError());
+	}
+	const TValueOrError<std::string, FString> NativeTemporary = ToNativeName(Temporary.GetValue(), CopyAction);
+	if (NativeTemporary.HasError())
+	{
+		return MakeError(NativeTemporary.GetError());
 	}
 
 	// The copy is made under a temporary name and then renamed over an older
 	// copy, so that the copy's name always holds a whole file. A hard link
 	// carries the old file's age, so another save could take it for a
 	// leftover: a shared lock on the file keeps that save off it meanwhile.
-	const int Held = OpenToLock(Descriptor, Native);
+	const int Held = OpenToLock(Descriptor, Native.GetValue());
 	if (Held >= 0)
 	{
 		::flock(Held, LOCK_SH | LOCK_NB);
 	}
-	bool bKept = LinkOrCopy(Name, Native, Temporary, NativeTemporary, OutError);
-	if (bKept && ::renameat(Descriptor, NativeTemporary.c_str(), Descriptor, NativeBackup.c_str()) != 0)
+	TValueOrError<void, FString> Kept = LinkOrCopy(Name, Native.GetValue(), Temporary.GetValue(), NativeTemporary.GetValue());
+	if (Kept.HasValue() && ::renameat(Descriptor, NativeTemporary.GetValue().c_str(), Descriptor, NativeBackup.GetValue().c_str()) != 0)
 	{
 		const int Error = errno;
-		OutError = DescribeSystemError(CopyAction, PathOf(BackupName), Error);
-		RemoveTemporary(*this, Temporary, OutError);
-		bKept = false;
+		Kept = MakeError(RemoveTemporary(*this, Temporary.GetValue(), DescribeSystemError(CopyAction, PathOf(BackupName), Error)));
 	}
-	else if (bKept)
+	else if (Kept.HasValue())
 	{
 		// Where the older copy already was this very file (another save kept
 		// it a moment ago), the rename does nothing and leaves the second name.
-		::unlinkat(Descriptor, NativeTemporary.c_str(), 0);
+		::unlinkat(Descriptor, NativeTemporary.GetValue().c_str(), 0);
 	}
 	if (Held >= 0)
 	{
 		::close(Held);
 	}
-	return bKept;
+	return Kept;
 }

@@ -18,13 +18,12 @@ namespace
 	}
 }
 
-bool TakePermissions(int Descriptor, const struct stat& Model, EPermissionCopy Copy, const FString& Path, FString& OutError)
+TValueOrError<void, FString> TakePermissions(int Descriptor, const struct stat& Model, EPermissionCopy Copy, const FString& Path)
 {
 	struct stat Made;
 	if (::fstat(Descriptor, &Made) != 0)
 	{
-		OutError = DescribeSystemError(TEXT("Could not set the permissions of"), Path, errno);
-		return false;
+		return MakeError(DescribeSystemError(TEXT("Could not set the permissions of"), Path, errno));
 	}
 
 	const bool bCopiesOwner = Copy == EPermissionCopy::File && ::geteuid() == 0;
@@ -41,8 +40,7 @@ bool TakePermissions(int Descriptor, const struct stat& Model, EPermissionCopy C
 	// Set last: the bits may only open the file up once its group is the model's.
 	if (::fchmod(Descriptor, Mode) != 0)
 	{
-		OutError = DescribeSystemError(TEXT("Could not set the permissions of"), Path, errno);
-		return false;
+		return MakeError(DescribeSystemError(TEXT("Could not set the permissions of"), Path, errno));
 	}
-	return true;
+	return MakeValue();
 }

@@ -12,6 +12,7 @@
 #pragma once
 
 #include "Containers/UnrealString.h"
+#include "Templates/ValueOrError.h"
 
 #include <sys/stat.h>
 
@@ -24,4 +25,4 @@ enum class EPermissionCopy : uint8
 };
 
 /** Gives the open Descriptor, made by this process, the permissions of Model; Path names it in errors. */
-bool TakePermissions(int Descriptor, const struct stat& Model, EPermissionCopy Copy, const FString& Path, FString& OutError);
+TValueOrError<void, FString> TakePermissions(int Descriptor, const struct stat& Model, EPermissionCopy Copy, const FString& Path);

@@ -63,54 +63,48 @@ bool FPlatformFile::DirectoryExists(const FString& Path)
 	return StatMode(Path, Mode) && S_ISDIR(Mode);
 }
 
-bool FPlatformFile::MakeDirectory(const FString& Path, FString& OutError)
+TValueOrError<void, FString> FPlatformFile::MakeDirectory(const FString& Path)
 {
-	std::string Native;
-	if (!ToNativePath(Path, Native, TEXT("Could not create the folder"), OutError))
+	const TValueOrError<std::string, FString> Native = ToNativePath(Path, TEXT("Could not create the folder"));
+	if (Native.HasError())
 	{
-		return false;
+		return MakeError(Native.GetError());
 	}
-	if (::mkdir(Native.c_str(), 0777) != 0)
+	if (::mkdir(Native.GetValue().c_str(), 0777) != 0)
 	{
 		const int Error = errno;
 		if (Error == EEXIST && DirectoryExists(Path))
 		{
-			return true;
+			return MakeValue();
 		}
-		OutError = DescribeSystemError(TEXT("Could not create the folder"), Path, Error);
-		return false;
+		return MakeError(DescribeSystemError(TEXT("Could not create the folder"), Path, Error));
 	}
-	return true;
+	return MakeValue();
 }
 
-bool FPlatformFile::Delete(const FString& Path, FString& OutError)
+TValueOrError<void, FString> FPlatformFile::Delete(const FString& Path)
 {
-	std::string Native;
-	if (!ToNativePath(Path, Native, TEXT("Could not delete"), OutError))
+	if (TValueOrError<void, FString> Checked = CheckSystemPath(Path, TEXT("Could not delete")); Checked.HasError())
 	{
-		return false;
+		return Checked;
 	}
-	if (::unlink(Native.c_str()) != 0)
+	if (::unlink(StringConv::ToUtf8(Path).c_str()) != 0)
 	{
-		OutError = DescribeSystemError(TEXT("Could not delete"), Path, errno);
-		return false;
+		return MakeError(DescribeSystemError(TEXT("Could not delete"), Path, errno));
 	}
-	return true;
+	return MakeValue();
 }
 
-bool FPlatformFile::Move(const FString& To, const FString& From, FString& OutError)
+TValueOrError<void, FString> FPlatformFile::Move(const FString& To, const FString& From)
 {
-	std::string NativeTo;
-	std::string NativeFrom;
-	if (!ToNativePath(To, NativeTo, TEXT("Could not replace"), OutError)
-		|| !ToNativePath(From, NativeFrom, TEXT("Could not move"), OutError))
+	if (TValueOrError<void, FString> Checked = CheckMovePaths(To, From); Checked.HasError())
 	{
-		return false;
+		return Checked;
 	}
-	if (::rename(NativeFrom.c_str(), NativeTo.c_str()) != 0)
+	const std::string NativeTo = StringConv::ToUtf8(To);
+	if (::rename(StringConv::ToUtf8(From).c_str(), NativeTo.c_str()) != 0)
 	{
-		OutError = DescribeSystemError(TEXT("Could not replace"), To, errno);
-		return false;
+		return MakeError(DescribeSystemError(TEXT("Could not replace"), To, errno));
 	}
 	// The rename is done; syncing its folder only makes it survive a power
 	// cut sooner, so a failure here is not a failed move.
@@ -120,33 +114,31 @@ bool FPlatformFile::Move(const FString& To, const FString& From, FString& OutErr
 		::fsync(Folder);
 		::close(Folder);
 	}
-	return true;
+	return MakeValue();
 }
 
-bool FPlatformFile::LoadFile(const FString& Path, TArray<uint8>& OutBytes, FString& OutError)
+TValueOrError<TArray<uint8>, FString> FPlatformFile::LoadFile(const FString& Path)
 {
-	std::string Native;
-	if (!ToNativePath(Path, Native, TEXT("Could not read"), OutError))
+	const TValueOrError<std::string, FString> Native = ToNativePath(Path, TEXT("Could not read"));
+	if (Native.HasError())
 	{
-		return false;
+		return MakeError(Native.GetError());
 	}
 	// Non-blocking, so that a pipe planted at the path cannot stall the open.
-	const int Descriptor = ::open(Native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+	const int Descriptor = ::open(Native.GetValue().c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
 	if (Descriptor < 0)
 	{
-		OutError = DescribeSystemError(TEXT("Could not open"), Path, errno);
-		return false;
+		return MakeError(DescribeSystemError(TEXT("Could not open"), Path, errno));
 	}
-	return ReadAndClose(Descriptor, Path, OutBytes, OutError);
+	return ReadAndClose(Descriptor, Path);
 }
 
-bool FPlatformFile::FillRandomBytes(uint8* Bytes, int32 Count, FString& OutError)
+TValueOrError<void, FString> FPlatformFile::FillRandomBytes(uint8* Bytes, int32 Count)
 {
 	check(Count >= 0 && Count <= 256);
 	if (::getentropy(Bytes, static_cast<SIZE_T>(Count)) != 0)
 	{
-		OutError = FString(TEXT("Could not draw random bytes: ")) + SystemErrorText(errno);
-		return false;
+		return MakeError(FString(TEXT("Could not draw random bytes: ")) + SystemErrorText(errno));
 	}
-	return true;
+	return MakeValue();
 }

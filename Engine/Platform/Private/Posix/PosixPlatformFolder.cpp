@@ -32,14 +32,13 @@ FString FPosixFolder::PathOf(const FString& Name) const
 	return Path.EndsWith(FString(TEXT("/"))) ? Path + Name : Path + TEXT("/") + Name;
 }
 
-bool FPosixFolder::ToNativeName(const FString& Name, const TCHAR* Action, std::string& OutNative, FString& OutError) const
+TValueOrError<std::string, FString> FPosixFolder::ToNativeName(const FString& Name, const TCHAR* Action) const
 {
 	if (Name.IsEmpty() || Name.View().find(u'/') != std::u16string_view::npos)
 	{
-		OutError = DescribeFileError(Action, PathOf(Name), TEXT("not a single name in the folder"));
-		return false;
+		return MakeError(DescribeFileError(Action, PathOf(Name), TEXT("not a single name in the folder")));
 	}
-	return ToNativePath(Name, OutNative, Action, OutError);
+	return ToNativePath(Name, Action);
 }
 
 bool FPosixFolder::StatEntry(const std::string& Native, struct stat& OutStatus) const
@@ -57,27 +56,30 @@ FString FPosixFolder::DescribeOpenError(const TCHAR* Action, const FString& Name
 	return DescribeSystemError(Action, PathOf(Name), Error);
 }
 
-bool FPosixFolder::MakeChild(const FString& Name, const std::string& Native, bool& bOutMade, FString& OutError)
+TValueOrError<bool, FString> FPosixFolder::MakeChild(const FString& Name, const std::string& Native)
 {
-	bOutMade = ::mkdirat(Descriptor, Native.c_str(), S_IRWXU) == 0;
-	const int Error = bOutMade ? 0 : errno;
-	// Another process may have made it just now; then it is used as it is.
-	if (!bOutMade && Error != EEXIST)
+	if (::mkdirat(Descriptor, Native.c_str(), S_IRWXU) == 0)
 	{
-		OutError = DescribeSystemError(CreateFolderAction, PathOf(Name), Error);
-		return false;
+		return MakeValue(true);
 	}
-	return true;
+	const int Error = errno;
+	// Another process may have made it just now; then it is used as it is.
+	if (Error != EEXIST)
+	{
+		return MakeError(DescribeSystemError(CreateFolderAction, PathOf(Name), Error));
+	}
+	return MakeValue(false);
 }
 
-std::unique_ptr<IPlatformFolder> FPosixFolder::OpenChild(const FString& Name, bool bCreate, const IPlatformFolder* PermissionModel,
-	FString& OutError)
+TValueOrError<std::unique_ptr<IPlatformFolder>, FString> FPosixFolder::OpenChild(const FString& Name, bool bCreate,
+	const IPlatformFolder* PermissionModel)
 {
-	std::string Native;
-	if (!ToNativeName(Name, OpenFolderAction, Native, OutError))
+	const TValueOrError<std::string, FString> NativeName = ToNativeName(Name, OpenFolderAction);
+	if (NativeName.HasError())
 	{
-		return nullptr;
+		return MakeError(NativeName.GetError());
 	}
+	const std::string& Native = NativeName.GetValue();
 	struct stat Status;
 	bool bMade = false;
 	if (!StatEntry(Native, Status))
@@ -85,25 +87,25 @@ std::unique_ptr<IPlatformFolder> FPosixFolder::OpenChild(const FString& Name, bo
 		const int Error = errno;
 		if (Error != ENOENT || !bCreate)
 		{
-			OutError = DescribeSystemError(OpenFolderAction, PathOf(Name), Error);
-			return nullptr;
+			return MakeError(DescribeSystemError(OpenFolderAction, PathOf(Name), Error));
 		}
-		if (!MakeChild(Name, Native, bMade, OutError))
+		const TValueOrError<bool, FString> Made = MakeChild(Name, Native);
+		if (Made.HasError())
 		{
-			return nullptr;
+			return MakeError(Made.GetError());
 		}
+		bMade = Made.GetValue();
 	}
 
 	const int Child = ::openat(Descriptor, Native.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
 	if (Child < 0)
 	{
-		OutError = DescribeOpenError(OpenFolderAction, Name, Native, errno);
-		return nullptr;
+		return MakeError(DescribeOpenError(OpenFolderAction, Name, Native, errno));
 	}
 	auto Folder = std::make_unique<FPosixFolder>(Child, PathOf(Name));
 	if (!bMade)
 	{
-		return Folder;
+		return MakeValue(std::move(Folder));
 	}
 
 	struct stat Model;
@@ -112,32 +114,30 @@ std::unique_ptr<IPlatformFolder> FPosixFolder::OpenChild(const FString& Name, bo
 	if (::fstat(ModelDescriptor, &Model) != 0 || ::fstat(Child, &Made) != 0)
 	{
 		const int Error = errno;
-		OutError = DescribeSystemError(CreateFolderAction, Folder->GetPath(), Error);
-		return nullptr;
+		return MakeError(DescribeSystemError(CreateFolderAction, Folder->GetPath(), Error));
 	}
 	// What was opened must be the folder made above, not one put in its place since.
 	if (Made.st_uid != ::geteuid())
 	{
-		OutError = DescribeFileError(CreateFolderAction, Folder->GetPath(), TEXT("another user's folder took its place"));
-		return nullptr;
+		return MakeError(DescribeFileError(CreateFolderAction, Folder->GetPath(), TEXT("another user's folder took its place")));
 	}
-	if (!TakePermissions(Child, Model, EPermissionCopy::Folder, Folder->GetPath(), OutError))
+	if (TValueOrError<void, FString> Taken = TakePermissions(Child, Model, EPermissionCopy::Folder, Folder->GetPath()); Taken.HasError())
 	{
-		return nullptr;
+		return MakeError(Taken.StealError());
 	}
-	return Folder;
+	return MakeValue(std::move(Folder));
 }
 
 FFileEntryStatus FPosixFolder::Stat(const FString& Name)
 {
 	FFileEntryStatus Result;
-	std::string Native;
-	FString Ignored;
+	const TValueOrError<std::string, FString> NativeName = ToNativeName(Name, TEXT("Could not look at"));
 	struct stat Status;
-	if (!ToNativeName(Name, TEXT("Could not look at"), Native, Ignored) || !StatEntry(Native, Status))
+	if (NativeName.HasError() || !StatEntry(NativeName.GetValue(), Status))
 	{
 		return Result;
 	}
+	const std::string& Native = NativeName.GetValue();
 	Result.ModifiedSeconds = static_cast<int64>(Status.st_mtime);
 	if (S_ISLNK(Status.st_mode))
 	{
@@ -160,19 +160,19 @@ FFileEntryStatus FPosixFolder::Stat(const FString& Name)
 	return Result;
 }
 
-bool FPosixFolder::ListNames(TArray<FString>& OutNames, FString& OutError)
+TValueOrError<TArray<FString>, FString> FPosixFolder::ListNames()
 {
 	// A descriptor of its own, so that the listing's position is not shared.
 	const int Listing = ::openat(Descriptor, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
 	DIR* const Entries = Listing >= 0 ? ::fdopendir(Listing) : nullptr;
 	if (Entries == nullptr)
 	{
-		OutError = DescribeSystemError(TEXT("Could not list"), Path, errno);
+		FString Error = DescribeSystemError(TEXT("Could not list"), Path, errno);
 		if (Listing >= 0)
 		{
 			::close(Listing);
 		}
-		return false;
+		return MakeError(std::move(Error));
 	}
 	TArray<FString> Names;
 	errno = 0;
@@ -192,78 +192,76 @@ bool FPosixFolder::ListNames(TArray<FString>& OutNames, FString& OutError)
 	::closedir(Entries);
 	if (Error != 0)
 	{
-		OutError = DescribeSystemError(TEXT("Could not list"), Path, Error);
-		return false;
+		return MakeError(DescribeSystemError(TEXT("Could not list"), Path, Error));
 	}
-	OutNames = std::move(Names);
-	return true;
+	return MakeValue(std::move(Names));
 }
 
-bool FPosixFolder::LoadFile(const FString& Name, TArray<uint8>& OutBytes, FString& OutError)
+TValueOrError<TArray<uint8>, FString> FPosixFolder::LoadFile(const FString& Name)
 {
-	std::string Native;
-	if (!ToNativeName(Name, TEXT("Could not read"), Native, OutError))
+	const TValueOrError<std::string, FString> Native = ToNativeName(Name, TEXT("Could not read"));
+	if (Native.HasError())
 	{
-		return false;
+		return MakeError(Native.GetError());
 	}
 	// Non-blocking, so that a pipe planted at the name cannot stall the open.
-	const int File = ::openat(Descriptor, Native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
+	const int File = ::openat(Descriptor, Native.GetValue().c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
 	if (File < 0)
 	{
-		OutError = DescribeOpenError(TEXT("Could not open"), Name, Native, errno);
-		return false;
+		return MakeError(DescribeOpenError(TEXT("Could not open"), Name, Native.GetValue(), errno));
 	}
-	return ReadAndClose(File, PathOf(Name), OutBytes, OutError);
+	return ReadAndClose(File, PathOf(Name));
 }
 
-bool FPosixFolder::Delete(const FString& Name, FString& OutError)
+TValueOrError<void, FString> FPosixFolder::Delete(const FString& Name)
 {
-	std::string Native;
-	if (!ToNativeName(Name, TEXT("Could not delete"), Native, OutError))
+	const TValueOrError<std::string, FString> Native = ToNativeName(Name, TEXT("Could not delete"));
+	if (Native.HasError())
 	{
-		return false;
+		return MakeError(Native.GetError());
 	}
-	if (::unlinkat(Descriptor, Native.c_str(), 0) != 0)
+	if (::unlinkat(Descriptor, Native.GetValue().c_str(), 0) != 0)
 	{
 		const int Error = errno;
-		OutError = DescribeSystemError(TEXT("Could not delete"), PathOf(Name), Error);
-		return false;
+		return MakeError(DescribeSystemError(TEXT("Could not delete"), PathOf(Name), Error));
 	}
-	return true;
+	return MakeValue();
 }
 
-bool FPosixFolder::Replace(const FString& From, const FString& To, FString& OutError)
+TValueOrError<void, FString> FPosixFolder::Replace(const FString& From, const FString& To)
 {
-	std::string NativeFrom;
-	std::string NativeTo;
-	if (!ToNativeName(From, TEXT("Could not move"), NativeFrom, OutError) || !ToNativeName(To, TEXT("Could not replace"), NativeTo, OutError))
+	const TValueOrError<std::string, FString> NativeFrom = ToNativeName(From, TEXT("Could not move"));
+	if (NativeFrom.HasError())
 	{
-		return false;
+		return MakeError(NativeFrom.GetError());
 	}
-	if (::renameat(Descriptor, NativeFrom.c_str(), Descriptor, NativeTo.c_str()) != 0)
+	const TValueOrError<std::string, FString> NativeTo = ToNativeName(To, TEXT("Could not replace"));
+	if (NativeTo.HasError())
+	{
+		return MakeError(NativeTo.GetError());
+	}
+	if (::renameat(Descriptor, NativeFrom.GetValue().c_str(), Descriptor, NativeTo.GetValue().c_str()) != 0)
 	{
 		const int Error = errno;
-		OutError = DescribeSystemError(TEXT("Could not replace"), PathOf(To), Error);
-		return false;
+		return MakeError(DescribeSystemError(TEXT("Could not replace"), PathOf(To), Error));
 	}
 	// The rename is done; flushing the folder only makes it survive a power
 	// cut sooner, so a failure here is not a failed replace.
 	::fsync(Descriptor);
-	return true;
+	return MakeValue();
 }
 
-std::unique_ptr<IPlatformFolder> FPlatformFile::OpenFolder(const FString& Path, FString& OutError)
+TValueOrError<std::unique_ptr<IPlatformFolder>, FString> FPlatformFile::OpenFolder(const FString& Path)
 {
-	std::string Native;
-	if (!ToNativePath(Path, Native, OpenFolderAction, OutError))
+	const TValueOrError<std::string, FString> Native = ToNativePath(Path, OpenFolderAction);
+	if (Native.HasError())
 	{
-		return nullptr;
+		return MakeError(Native.GetError());
 	}
-	const int Folder = ::open(Native.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+	const int Folder = ::open(Native.GetValue().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
 	if (Folder < 0)
 	{
-		OutError = DescribeSystemError(OpenFolderAction, Path, errno);
-		return nullptr;
+		return MakeError(DescribeSystemError(OpenFolderAction, Path, errno));
 	}
-	return std::make_unique<FPosixFolder>(Folder, Path);
+	return MakeValue(std::make_unique<FPosixFolder>(Folder, Path));
 }

@@ -32,30 +32,30 @@ public:
 	FPosixFolder& operator=(const FPosixFolder&) = delete;
 
 	const FString& GetPath() const override { return Path; }
-	std::unique_ptr<IPlatformFolder> OpenChild(const FString& Name, bool bCreate, const IPlatformFolder* PermissionModel,
-		FString& OutError) override;
+	TValueOrError<std::unique_ptr<IPlatformFolder>, FString> OpenChild(const FString& Name, bool bCreate,
+		const IPlatformFolder* PermissionModel) override;
 	FFileEntryStatus Stat(const FString& Name) override;
-	bool ListNames(TArray<FString>& OutNames, FString& OutError) override;
-	bool LoadFile(const FString& Name, TArray<uint8>& OutBytes, FString& OutError) override;
-	std::unique_ptr<IPlatformFileWriter> CreateNew(const FString& Name, const FString* PermissionModel, FString& OutError) override;
+	TValueOrError<TArray<FString>, FString> ListNames() override;
+	TValueOrError<TArray<uint8>, FString> LoadFile(const FString& Name) override;
+	TValueOrError<std::unique_ptr<IPlatformFileWriter>, FString> CreateNew(const FString& Name, const FString* PermissionModel) override;
 	bool RemoveAbandoned(const FString& Name) override;
-	bool Delete(const FString& Name, FString& OutError) override;
-	bool KeepCopy(const FString& Name, const FString& BackupName, FString& OutError) override;
-	bool Replace(const FString& From, const FString& To, FString& OutError) override;
+	TValueOrError<void, FString> Delete(const FString& Name) override;
+	TValueOrError<void, FString> KeepCopy(const FString& Name, const FString& BackupName) override;
+	TValueOrError<void, FString> Replace(const FString& From, const FString& To) override;
 
 private:
 	/** The full path of the entry Name, for messages. */
 	FString PathOf(const FString& Name) const;
 	/** The entry name as the system takes it; fails for one that is not a single name. */
-	bool ToNativeName(const FString& Name, const TCHAR* Action, std::string& OutNative, FString& OutError) const;
+	TValueOrError<std::string, FString> ToNativeName(const FString& Name, const TCHAR* Action) const;
 	bool StatEntry(const std::string& Native, struct stat& OutStatus) const;
 	/** The error for an entry that could not be opened: a link is named as such. */
 	FString DescribeOpenError(const TCHAR* Action, const FString& Name, const std::string& Native, int Error) const;
-	/** Makes the sub-folder Name; false only on failure, bOutMade tells whether this call made it. */
-	bool MakeChild(const FString& Name, const std::string& Native, bool& bOutMade, FString& OutError);
+	/** Makes the sub-folder Name unless another process just did; the value tells whether this call made it. */
+	TValueOrError<bool, FString> MakeChild(const FString& Name, const std::string& Native);
 	/** Puts a second name, Temporary, on the file Name, or a copy of it where the system takes no hard links. */
-	bool LinkOrCopy(const FString& Name, const std::string& Native, const FString& Temporary, const std::string& NativeTemporary,
-		FString& OutError);
+	TValueOrError<void, FString> LinkOrCopy(const FString& Name, const std::string& Native, const FString& Temporary,
+		const std::string& NativeTemporary);
 
 	int Descriptor;
 	FString Path;

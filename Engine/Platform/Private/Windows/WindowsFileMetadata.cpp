@@ -4,8 +4,7 @@
 
 namespace WindowsFile
 {
-	bool ReadSecurityDescriptor(HANDLE Handle, SECURITY_INFORMATION Information, std::vector<uint8>& OutDescriptor,
-		const FString& Path, FString& OutError)
+	TValueOrError<std::vector<uint8>, FString> ReadSecurityDescriptor(HANDLE Handle, SECURITY_INFORMATION Information, const FString& Path)
 	{
 		std::vector<uint8> Descriptor(256);
 		for (;;)
@@ -13,35 +12,35 @@ namespace WindowsFile
 			DWORD Needed = 0;
 			if (::GetKernelObjectSecurity(Handle, Information, Descriptor.data(), static_cast<DWORD>(Descriptor.size()), &Needed))
 			{
-				OutDescriptor = std::move(Descriptor);
-				return true;
+				return MakeValue(std::move(Descriptor));
 			}
 			const DWORD Error = ::GetLastError();
 			if (Error != ERROR_INSUFFICIENT_BUFFER || Needed <= Descriptor.size())
 			{
-				OutError = DescribeSystemError(TEXT("Could not read the permissions of"), Path, Error);
-				return false;
+				return MakeError(DescribeSystemError(TEXT("Could not read the permissions of"), Path, Error));
 			}
 			Descriptor.resize(Needed);
 		}
 	}
 
-	bool ReadFileMetadata(HANDLE Handle, const FString& Path, FFileMetadata& OutMetadata, FString& OutError)
+	TValueOrError<FFileMetadata, FString> ReadFileMetadata(HANDLE Handle, const FString& Path)
 	{
 		BY_HANDLE_FILE_INFORMATION Information;
 		if (!::GetFileInformationByHandle(Handle, &Information))
 		{
-			OutError = DescribeSystemError(TEXT("Could not read the attributes of"), Path, ::GetLastError());
-			return false;
+			return MakeError(DescribeSystemError(TEXT("Could not read the attributes of"), Path, ::GetLastError()));
 		}
-		OutMetadata.Attributes = Information.dwFileAttributes;
-		OutMetadata.CreationTime = Information.ftCreationTime;
-		return ReadSecurityDescriptor(Handle, OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION,
-			OutMetadata.SecurityDescriptor, Path, OutError);
+		TValueOrError<std::vector<uint8>, FString> Descriptor =
+			ReadSecurityDescriptor(Handle, OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, Path);
+		if (Descriptor.HasError())
+		{
+			return MakeError(Descriptor.StealError());
+		}
+		return MakeValue(FFileMetadata{Information.dwFileAttributes, Information.ftCreationTime, Descriptor.StealValue()});
 	}
 
-	bool ApplyFileMetadata(HANDLE Handle, const std::wstring& Native, const FFileMetadata& Metadata, DWORD Attributes,
-		const FString& Path, FString& OutError)
+	TValueOrError<void, FString> ApplyFileMetadata(HANDLE Handle, const std::wstring& Native, const FFileMetadata& Metadata,
+		DWORD Attributes, const FString& Path)
 	{
 		// The owner and group first: setting them opens the file anew for
 		// WRITE_OWNER (an open that no sharing mode refuses), which the access
@@ -53,8 +52,7 @@ namespace WindowsFile
 		}
 		if (!::SetKernelObjectSecurity(Handle, DACL_SECURITY_INFORMATION, Descriptor))
 		{
-			OutError = DescribeSystemError(TEXT("Could not give the old file's permissions to"), Path, ::GetLastError());
-			return false;
+			return MakeError(DescribeSystemError(TEXT("Could not give the old file's permissions to"), Path, ::GetLastError()));
 		}
 		FILE_BASIC_INFO Basic = {};
 		Basic.CreationTime.LowPart = Metadata.CreationTime.dwLowDateTime;
@@ -63,9 +61,8 @@ namespace WindowsFile
 		Basic.FileAttributes = Attributes != 0 ? Attributes : FILE_ATTRIBUTE_NORMAL;
 		if (!::SetFileInformationByHandle(Handle, FileBasicInfo, &Basic, sizeof(Basic)))
 		{
-			OutError = DescribeSystemError(TEXT("Could not give the old file's attributes to"), Path, ::GetLastError());
-			return false;
+			return MakeError(DescribeSystemError(TEXT("Could not give the old file's attributes to"), Path, ::GetLastError()));
 		}
-		return true;
+		return MakeValue();
 	}
 }

@@ -31,11 +31,10 @@ namespace WindowsFile
 		FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
 	/** Reads the security descriptor parts in Information from a handle opened with READ_CONTROL. */
-	bool ReadSecurityDescriptor(HANDLE Handle, SECURITY_INFORMATION Information, std::vector<uint8>& OutDescriptor,
-		const FString& Path, FString& OutError);
+	TValueOrError<std::vector<uint8>, FString> ReadSecurityDescriptor(HANDLE Handle, SECURITY_INFORMATION Information, const FString& Path);
 
 	/** Reads both from a handle opened with READ_CONTROL and FILE_READ_ATTRIBUTES. */
-	bool ReadFileMetadata(HANDLE Handle, const FString& Path, FFileMetadata& OutMetadata, FString& OutError);
+	TValueOrError<FFileMetadata, FString> ReadFileMetadata(HANDLE Handle, const FString& Path);
 
 	/**
 	 * Gives the file open at Handle (with WRITE_DAC and FILE_WRITE_ATTRIBUTES),
@@ -44,6 +43,6 @@ namespace WindowsFile
 	 * set them (another account as owner needs the restore privilege);
 	 * otherwise they stay this process's own.
 	 */
-	bool ApplyFileMetadata(HANDLE Handle, const std::wstring& Native, const FFileMetadata& Metadata, DWORD Attributes,
-		const FString& Path, FString& OutError);
+	TValueOrError<void, FString> ApplyFileMetadata(HANDLE Handle, const std::wstring& Native, const FFileMetadata& Metadata,
+		DWORD Attributes, const FString& Path);
 }

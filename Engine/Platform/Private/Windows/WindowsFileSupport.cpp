@@ -13,24 +13,23 @@ namespace
 	public:
 		FWindowsFileWriter(FScopedHandle InHandle, FString InPath) : Handle(std::move(InHandle)), Path(std::move(InPath)) {}
 
-		bool Write(const uint8* Bytes, int64 Size, FString& OutError) override
+		TValueOrError<void, FString> Write(const uint8* Bytes, int64 Size) override
 		{
-			return WindowsFile::WriteAll(Handle.Get(), Bytes, Size, Path, OutError);
+			return WindowsFile::WriteAll(Handle.Get(), Bytes, Size, Path);
 		}
 
-		bool Flush(FString& OutError) override
+		TValueOrError<void, FString> Flush() override
 		{
-			return WindowsFile::FlushFile(Handle.Get(), Path, OutError);
+			return WindowsFile::FlushFile(Handle.Get(), Path);
 		}
 
-		bool Close(FString& OutError) override
+		TValueOrError<void, FString> Close() override
 		{
 			if (!::CloseHandle(Handle.Release()))
 			{
-				OutError = WindowsFile::DescribeSystemError(TEXT("Could not close"), Path, ::GetLastError());
-				return false;
+				return MakeError(WindowsFile::DescribeSystemError(TEXT("Could not close"), Path, ::GetLastError()));
 			}
-			return true;
+			return MakeValue();
 		}
 
 	private:
@@ -66,15 +65,13 @@ namespace WindowsFile
 		return DescribeFileError(Action, Path, SystemErrorText(Error));
 	}
 
-	bool ToNativePath(const FString& Path, std::wstring& OutNative, const TCHAR* Action, FString& OutError)
+	TValueOrError<std::wstring, FString> ToNativePath(const FString& Path, const TCHAR* Action)
 	{
-		if (HasEmbeddedNul(Path))
+		if (TValueOrError<void, FString> Checked = CheckSystemPath(Path, Action); Checked.HasError())
 		{
-			OutError = DescribeFileError(Action, Path, TEXT("the path holds a NUL character"));
-			return false;
+			return MakeError(Checked.StealError());
 		}
-		OutNative = StringConv::ToWide(Path);
-		return true;
+		return MakeValue(StringConv::ToWide(Path));
 	}
 
 	bool IsMissingError(DWORD Error)
@@ -91,7 +88,7 @@ namespace WindowsFile
 		return static_cast<int64>(Steps / StepsPerSecond) - SecondsFrom1601To1970;
 	}
 
-	bool WriteAll(HANDLE Handle, const uint8* Bytes, int64 Size, const FString& Path, FString& OutError)
+	TValueOrError<void, FString> WriteAll(HANDLE Handle, const uint8* Bytes, int64 Size, const FString& Path)
 	{
 		constexpr int64 MaxChunk = 1 << 30;
 		while (Size > 0)
@@ -99,42 +96,37 @@ namespace WindowsFile
 			DWORD Written = 0;
 			if (!::WriteFile(Handle, Bytes, static_cast<DWORD>(Size < MaxChunk ? Size : MaxChunk), &Written, nullptr))
 			{
-				OutError = DescribeSystemError(TEXT("Could not write"), Path, ::GetLastError());
-				return false;
+				return MakeError(DescribeSystemError(TEXT("Could not write"), Path, ::GetLastError()));
 			}
 			Bytes += Written;
 			Size -= Written;
 		}
-		return true;
+		return MakeValue();
 	}
 
-	bool FlushFile(HANDLE Handle, const FString& Path, FString& OutError)
+	TValueOrError<void, FString> FlushFile(HANDLE Handle, const FString& Path)
 	{
 		if (!::FlushFileBuffers(Handle))
 		{
-			OutError = DescribeSystemError(TEXT("Could not flush"), Path, ::GetLastError());
-			return false;
+			return MakeError(DescribeSystemError(TEXT("Could not flush"), Path, ::GetLastError()));
 		}
-		return true;
+		return MakeValue();
 	}
 
-	bool ReadWholeFile(HANDLE Handle, const FString& Path, TArray<uint8>& OutBytes, FString& OutError)
+	TValueOrError<TArray<uint8>, FString> ReadWholeFile(HANDLE Handle, const FString& Path)
 	{
 		LARGE_INTEGER Size;
 		if (::GetFileType(Handle) != FILE_TYPE_DISK)
 		{
-			OutError = DescribeFileError(TEXT("Could not read"), Path, TEXT("not a regular file"));
-			return false;
+			return MakeError(DescribeFileError(TEXT("Could not read"), Path, TEXT("not a regular file")));
 		}
 		if (!::GetFileSizeEx(Handle, &Size))
 		{
-			OutError = DescribeSystemError(TEXT("Could not read"), Path, ::GetLastError());
-			return false;
+			return MakeError(DescribeSystemError(TEXT("Could not read"), Path, ::GetLastError()));
 		}
 		if (Size.QuadPart > INT32_MAX)
 		{
-			OutError = DescribeFileError(TEXT("Could not read"), Path, TEXT("the file is too large"));
-			return false;
+			return MakeError(DescribeFileError(TEXT("Could not read"), Path, TEXT("the file is too large")));
 		}
 
 		// The size is only a hint: the file may grow or shrink while it is read.
@@ -147,22 +139,18 @@ namespace WindowsFile
 			DWORD Count = 0;
 			if (!::ReadFile(Handle, Buffer, sizeof(Buffer), &Count, nullptr))
 			{
-				OutError = DescribeSystemError(TEXT("Could not read"), Path, ::GetLastError());
-				return false;
+				return MakeError(DescribeSystemError(TEXT("Could not read"), Path, ::GetLastError()));
 			}
 			if (Count == 0)
 			{
-				break;
+				return MakeValue(std::move(Bytes));
 			}
 			if (Bytes.Num() > INT32_MAX - static_cast<int32>(Count))
 			{
-				OutError = DescribeFileError(TEXT("Could not read"), Path, TEXT("the file is too large"));
-				return false;
+				return MakeError(DescribeFileError(TEXT("Could not read"), Path, TEXT("the file is too large")));
 			}
 			Bytes.Append(Buffer, static_cast<int32>(Count));
 		}
-		OutBytes = std::move(Bytes);
-		return true;
 	}
 
 	FScopedHandle::~FScopedHandle()

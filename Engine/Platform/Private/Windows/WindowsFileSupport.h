@@ -15,7 +15,7 @@ namespace WindowsFile
 	FString DescribeSystemError(const TCHAR* Action, const FString& Path, DWORD Error);
 
 	/** The path as the system takes it; fails for a path it would cut short. */
-	bool ToNativePath(const FString& Path, std::wstring& OutNative, const TCHAR* Action, FString& OutError);
+	TValueOrError<std::wstring, FString> ToNativePath(const FString& Path, const TCHAR* Action);
 
 	/** True for the errors that say nothing is at a path. */
 	bool IsMissingError(DWORD Error);
@@ -24,13 +24,13 @@ namespace WindowsFile
 	int64 ToUnixSeconds(const FILETIME& Time);
 
 	/** Writes all of Bytes at the handle's position. */
-	bool WriteAll(HANDLE Handle, const uint8* Bytes, int64 Size, const FString& Path, FString& OutError);
+	TValueOrError<void, FString> WriteAll(HANDLE Handle, const uint8* Bytes, int64 Size, const FString& Path);
 
 	/** Waits until what was written to the handle is on the disk. */
-	bool FlushFile(HANDLE Handle, const FString& Path, FString& OutError);
+	TValueOrError<void, FString> FlushFile(HANDLE Handle, const FString& Path);
 
-	/** Reads an open regular file whole. On failure OutBytes is left as it was. */
-	bool ReadWholeFile(HANDLE Handle, const FString& Path, TArray<uint8>& OutBytes, FString& OutError);
+	/** Reads an open regular file whole. */
+	TValueOrError<TArray<uint8>, FString> ReadWholeFile(HANDLE Handle, const FString& Path);
 
 	/** Owns a handle and closes it at the end of its scope. */
 	class FScopedHandle

@@ -6,11 +6,11 @@
 
 namespace WindowsFile
 {
-	std::unique_ptr<IPlatformFileWriter> FWindowsFolder::CreateNew(const FString& Name, const FString* PermissionModel, FString& OutError)
+	TValueOrError<std::unique_ptr<IPlatformFileWriter>, FString> FWindowsFolder::CreateNew(const FString& Name, const FString* PermissionModel)
 	{
-		if (!CheckName(Name, TEXT("Could not create"), OutError))
+		if (TValueOrError<void, FString> Checked = CheckName(Name, TEXT("Could not create")); Checked.HasError())
 		{
-			return nullptr;
+			return MakeError(Checked.StealError());
 		}
 		// The new file is made with the model's access control list, so that
 		// while it is written it is no more open than the file it will
@@ -25,10 +25,13 @@ namespace WindowsFile
 			const FScopedHandle Model(OpenEntry(ModelNative, READ_CONTROL | FILE_READ_ATTRIBUTES, ShareAll));
 			if (Model.IsValid() && KindOfOpenEntry(Model.Get(), ExpectedFinalPathOf(ModelNative)) == EFileEntryKind::File)
 			{
-				if (!ReadSecurityDescriptor(Model.Get(), DACL_SECURITY_INFORMATION, ModelDescriptor, PathOf(*PermissionModel), OutError))
+				TValueOrError<std::vector<uint8>, FString> Read =
+					ReadSecurityDescriptor(Model.Get(), DACL_SECURITY_INFORMATION, PathOf(*PermissionModel));
+				if (Read.HasError())
 				{
-					return nullptr;
+					return MakeError(Read.StealError());
 				}
+				ModelDescriptor = Read.StealValue();
 				Security.lpSecurityDescriptor = ModelDescriptor.data();
 			}
 		}
@@ -38,28 +41,31 @@ namespace WindowsFile
 		FScopedHandle File(::CreateFileW(NativePathOf(Name).c_str(), GENERIC_WRITE, 0, &Security, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
 		if (!File.IsValid())
 		{
-			OutError = DescribeSystemError(TEXT("Could not create"), PathOf(Name), ::GetLastError());
-			return nullptr;
+			return MakeError(DescribeSystemError(TEXT("Could not create"), PathOf(Name), ::GetLastError()));
 		}
-		return MakeFileWriter(std::move(File), PathOf(Name));
+		return MakeValue(MakeFileWriter(std::move(File), PathOf(Name)));
 	}
 
-	FScopedHandle FWindowsFolder::OpenForDeleting(const FString& Name, FString& OutError) const
+	TValueOrError<FScopedHandle, FString> FWindowsFolder::OpenForDeleting(const FString& Name) const
 	{
-		return OpenFile(Name, DELETE | FILE_READ_ATTRIBUTES, TEXT("Could not delete"), OutError);
+		return OpenFile(Name, DELETE | FILE_READ_ATTRIBUTES, TEXT("Could not delete"));
 	}
 
 	bool FWindowsFolder::RemoveAbandoned(const FString& Name)
 	{
 		// A writer holds its file without FILE_SHARE_DELETE, so a file that is
 		// still being written cannot be opened for deleting.
-		FString Ignored;
-		const FScopedHandle File = IsEntryName(Name) ? OpenForDeleting(Name, Ignored) : FScopedHandle(INVALID_HANDLE_VALUE);
-		BY_HANDLE_FILE_INFORMATION Information;
-		if (!File.IsValid() || !::GetFileInformationByHandle(File.Get(), &Information))
+		if (!IsEntryName(Name))
 		{
 			return false;
 		}
+		const TValueOrError<FScopedHandle, FString> Opened = OpenForDeleting(Name);
+		BY_HANDLE_FILE_INFORMATION Information;
+		if (Opened.HasError() || !::GetFileInformationByHandle(Opened.GetValue().Get(), &Information))
+		{
+			return false;
+		}
+		const FScopedHandle& File = Opened.GetValue();
 		FILETIME Now;
 		::GetSystemTimeAsFileTime(&Now);
 		if (ToUnixSeconds(Now) - ToUnixSeconds(Information.ftLastWriteTime) < AbandonedAfterSeconds)
@@ -70,29 +76,27 @@ namespace WindowsFile
 		return ::SetFileInformationByHandle(File.Get(), FileDispositionInfo, &Disposition, sizeof(Disposition)) != FALSE;
 	}
 
-	bool FWindowsFolder::Delete(const FString& Name, FString& OutError)
+	TValueOrError<void, FString> FWindowsFolder::Delete(const FString& Name)
 	{
-		if (!CheckName(Name, TEXT("Could not delete"), OutError))
+		if (TValueOrError<void, FString> Checked = CheckName(Name, TEXT("Could not delete")); Checked.HasError())
 		{
-			return false;
+			return Checked;
 		}
-		const FScopedHandle File = OpenForDeleting(Name, OutError);
-		if (!File.IsValid())
+		const TValueOrError<FScopedHandle, FString> File = OpenForDeleting(Name);
+		if (File.HasError())
 		{
-			return false;
+			return MakeError(File.GetError());
 		}
 		FILE_DISPOSITION_INFO Disposition = {TRUE};
-		if (!::SetFileInformationByHandle(File.Get(), FileDispositionInfo, &Disposition, sizeof(Disposition)))
+		if (!::SetFileInformationByHandle(File.GetValue().Get(), FileDispositionInfo, &Disposition, sizeof(Disposition)))
 		{
-			OutError = DescribeSystemError(TEXT("Could not delete"), PathOf(Name), ::GetLastError());
-			return false;
+			return MakeError(DescribeSystemError(TEXT("Could not delete"), PathOf(Name), ::GetLastError()));
 		}
-		return true;
+		return MakeValue();
 	}
 
-	bool FWindowsFolder::InspectReplaced(const FString& Name, bool& bOutKeepMetadata, FFileMetadata& OutMetadata, FString& OutError) const
+	TValueOrError<std::optional<FFileMetadata>, FString> FWindowsFolder::InspectReplaced(const FString& Name) const
 	{
-		bOutKeepMetadata = false;
 		const FString EntryPath = PathOf(Name);
 		const std::wstring EntryNative = NativePathOf(Name);
 		// Reading the attributes and the security descriptor is not refused for
@@ -103,32 +107,30 @@ namespace WindowsFile
 			const DWORD Error = ::GetLastError();
 			if (IsMissingError(Error))
 			{
-				return true;
+				return MakeValue(std::optional<FFileMetadata>());
 			}
-			OutError = DescribeSystemError(TEXT("Could not replace"), EntryPath, Error);
-			return false;
+			return MakeError(DescribeSystemError(TEXT("Could not replace"), EntryPath, Error));
 		}
 		const EFileEntryKind Kind = KindOfOpenEntry(Entry.Get(), ExpectedFinalPathOf(EntryNative));
 		if (Kind == EFileEntryKind::Link)
 		{
 			// The link itself is replaced; what it points to is left alone.
-			return true;
+			return MakeValue(std::optional<FFileMetadata>());
 		}
 		if (Kind != EFileEntryKind::File)
 		{
-			OutError = DescribeFileError(TEXT("Could not replace"), EntryPath, DescribeKind(Kind));
-			return false;
+			return MakeError(DescribeFileError(TEXT("Could not replace"), EntryPath, DescribeKind(Kind)));
 		}
-		if (!ReadFileMetadata(Entry.Get(), EntryPath, OutMetadata, OutError))
+		TValueOrError<FFileMetadata, FString> Metadata = ReadFileMetadata(Entry.Get(), EntryPath);
+		if (Metadata.HasError())
 		{
-			return false;
+			return MakeError(Metadata.StealError());
 		}
 		// Windows refuses to rename over a read-only file, but Wine does not;
 		// said here, both refuse it in the same words.
-		if ((OutMetadata.Attributes & FILE_ATTRIBUTE_READONLY) != 0)
+		if ((Metadata.GetValue().Attributes & FILE_ATTRIBUTE_READONLY) != 0)
 		{
-			OutError = DescribeFileError(TEXT("Could not replace"), EntryPath, TEXT("the file is marked read-only"));
-			return false;
+			return MakeError(DescribeFileError(TEXT("Could not replace"), EntryPath, TEXT("the file is marked read-only")));
 		}
 		// Asking to write and delete it fails when this process may not change
 		// it, and while another process holds it open without sharing it,
@@ -136,31 +138,27 @@ namespace WindowsFile
 		const FScopedHandle Writable(OpenEntry(EntryNative, FILE_WRITE_DATA | DELETE, ShareAll));
 		if (!Writable.IsValid())
 		{
-			OutError = DescribeSystemError(TEXT("Could not replace"), EntryPath, ::GetLastError());
-			return false;
+			return MakeError(DescribeSystemError(TEXT("Could not replace"), EntryPath, ::GetLastError()));
 		}
-		bOutKeepMetadata = true;
-		return true;
+		return MakeValue(std::optional<FFileMetadata>(Metadata.StealValue()));
 	}
 
-	bool FWindowsFolder::GiveMetadata(const FString& Name, const FFileMetadata& Metadata, DWORD Attributes, FString& OutError) const
+	TValueOrError<void, FString> FWindowsFolder::GiveMetadata(const FString& Name, const FFileMetadata& Metadata, DWORD Attributes) const
 	{
 		const std::wstring EntryNative = NativePathOf(Name);
 		const FScopedHandle File(OpenEntry(EntryNative, WRITE_DAC | FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ));
 		if (!File.IsValid())
 		{
-			OutError = DescribeSystemError(TEXT("Could not open"), PathOf(Name), ::GetLastError());
-			return false;
+			return MakeError(DescribeSystemError(TEXT("Could not open"), PathOf(Name), ::GetLastError()));
 		}
-		return ApplyFileMetadata(File.Get(), EntryNative, Metadata, Attributes, PathOf(Name), OutError);
+		return ApplyFileMetadata(File.Get(), EntryNative, Metadata, Attributes, PathOf(Name));
 	}
 
-	bool FWindowsFolder::MoveOver(const FString& From, const FString& To, FString& OutError) const
+	TValueOrError<void, FString> FWindowsFolder::MoveOver(const FString& From, const FString& To) const
 	{
 		if (!::MoveFileExW(NativePathOf(From).c_str(), NativePathOf(To).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
 		{
-			OutError = DescribeSystemError(TEXT("Could not replace"), PathOf(To), ::GetLastError());
-			return false;
+			return MakeError(DescribeSystemError(TEXT("Could not replace"), PathOf(To), ::GetLastError()));
 		}
 		// Windows returns from a write-through rename once it is on the disk;
 		// Wine does not write it through, and there flushing the folder is what
@@ -171,65 +169,98 @@ namespace WindowsFile
 		{
 			::FlushFileBuffers(Flushed.Get());
 		}
-		return true;
+		return MakeValue();
 	}
 
-	bool FWindowsFolder::KeepCopy(const FString& Name, const FString& BackupName, FString& OutError)
+	TValueOrError<FCopySource, FString> FWindowsFolder::ReadCopySource(const FString& Name) const
 	{
-		if (!CheckName(Name, TEXT("Could not copy"), OutError) || !CheckName(BackupName, TEXT("Could not replace"), OutError))
+		const TValueOrError<FScopedHandle, FString> Source = OpenFile(Name, GENERIC_READ, TEXT("Could not copy"));
+		if (Source.HasError())
 		{
-			return false;
+			return MakeError(Source.GetError());
 		}
-		FFileMetadata Metadata;
-		std::vector<uint8> SourceDescriptor;
-		TArray<uint8> Bytes;
+		const HANDLE Handle = Source.GetValue().Get();
+		TValueOrError<FFileMetadata, FString> Metadata = ReadFileMetadata(Handle, PathOf(Name));
+		if (Metadata.HasError())
 		{
-			const FScopedHandle Source = OpenFile(Name, GENERIC_READ, TEXT("Could not copy"), OutError);
-			if (!Source.IsValid() || !ReadFileMetadata(Source.Get(), PathOf(Name), Metadata, OutError)
-				|| !ReadSecurityDescriptor(Source.Get(), DACL_SECURITY_INFORMATION, SourceDescriptor, PathOf(Name), OutError)
-				|| !ReadWholeFile(Source.Get(), PathOf(Name), Bytes, OutError))
-			{
-				return false;
-			}
+			return MakeError(Metadata.StealError());
 		}
+		TValueOrError<std::vector<uint8>, FString> Descriptor = ReadSecurityDescriptor(Handle, DACL_SECURITY_INFORMATION, PathOf(Name));
+		if (Descriptor.HasError())
+		{
+			return MakeError(Descriptor.StealError());
+		}
+		TValueOrError<TArray<uint8>, FString> Bytes = ReadWholeFile(Handle, PathOf(Name));
+		if (Bytes.HasError())
+		{
+			return MakeError(Bytes.StealError());
+		}
+		return MakeValue(FCopySource{Metadata.StealValue(), Descriptor.StealValue(), Bytes.StealValue()});
+	}
+
+	TValueOrError<void, FString> FWindowsFolder::KeepCopy(const FString& Name, const FString& BackupName)
+	{
+		if (TValueOrError<void, FString> Checked = CheckAll({CheckName(Name, TEXT("Could not copy")), CheckName(BackupName, TEXT("Could not replace"))});
+			Checked.HasError())
+		{
+			return Checked;
+		}
+		TValueOrError<FCopySource, FString> Read = ReadCopySource(Name);
+		if (Read.HasError())
+		{
+			return MakeError(Read.StealError());
+		}
+		FCopySource& Source = Read.GetValue();
 		// The older copy is only looked at: it is replaced, not kept.
-		FFileMetadata OlderCopy;
-		bool bOlderCopyIsFile = false;
-		FString Temporary;
-		if (!InspectReplaced(BackupName, bOlderCopyIsFile, OlderCopy, OutError) || !MakeTemporaryName(Name, Temporary, OutError))
+		if (TValueOrError<std::optional<FFileMetadata>, FString> OlderCopy = InspectReplaced(BackupName); OlderCopy.HasError())
 		{
-			return false;
+			return MakeError(OlderCopy.StealError());
 		}
+		const TValueOrError<FString, FString> MadeName = MakeTemporaryName(Name);
+		if (MadeName.HasError())
+		{
+			return MakeError(MadeName.GetError());
+		}
+		const FString& Temporary = MadeName.GetValue();
 
 		// The copy is written under a name of the save's own pattern, so that
 		// one left by a killed process is cleared as a leftover like the rest,
 		// and takes the place of the older copy in one rename. It is made with
 		// the file's access control list, never more open than the file.
 		const std::wstring TemporaryNative = NativePathOf(Temporary);
-		SECURITY_ATTRIBUTES Security = {sizeof(Security), SourceDescriptor.data(), FALSE};
+		SECURITY_ATTRIBUTES Security = {sizeof(Security), Source.Descriptor.data(), FALSE};
 		FScopedHandle Copy(::CreateFileW(TemporaryNative.c_str(), GENERIC_WRITE | WRITE_DAC, 0, &Security, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
 		if (!Copy.IsValid())
 		{
-			OutError = DescribeSystemError(TEXT("Could not create"), PathOf(Temporary), ::GetLastError());
-			return false;
+			return MakeError(DescribeSystemError(TEXT("Could not create"), PathOf(Temporary), ::GetLastError()));
 		}
-		const bool bCopied = WriteAll(Copy.Get(), Bytes.GetData(), Bytes.Num(), PathOf(Temporary), OutError)
-			&& ApplyFileMetadata(Copy.Get(), TemporaryNative, Metadata, Metadata.Attributes & KeptAttributes, PathOf(Temporary), OutError)
-			&& FlushFile(Copy.Get(), PathOf(Temporary), OutError);
-		::CloseHandle(Copy.Release());
-		if (!bCopied || !MoveOver(Temporary, BackupName, OutError))
+		TValueOrError<void, FString> Copied = WriteAll(Copy.Get(), Source.Bytes.GetData(), Source.Bytes.Num(), PathOf(Temporary));
+		if (Copied.HasValue())
 		{
-			RemoveTemporary(*this, Temporary, OutError);
-			return false;
+			Copied = ApplyFileMetadata(Copy.Get(), TemporaryNative, Source.Metadata, Source.Metadata.Attributes & KeptAttributes, PathOf(Temporary));
 		}
-		return true;
+		if (Copied.HasValue())
+		{
+			Copied = FlushFile(Copy.Get(), PathOf(Temporary));
+		}
+		::CloseHandle(Copy.Release());
+		if (Copied.HasValue())
+		{
+			Copied = MoveOver(Temporary, BackupName);
+		}
+		if (Copied.HasError())
+		{
+			return MakeError(RemoveTemporary(*this, Temporary, Copied.StealError()));
+		}
+		return MakeValue();
 	}
 
-	bool FWindowsFolder::Replace(const FString& From, const FString& To, FString& OutError)
+	TValueOrError<void, FString> FWindowsFolder::Replace(const FString& From, const FString& To)
 	{
-		if (!CheckName(From, TEXT("Could not move"), OutError) || !CheckName(To, TEXT("Could not replace"), OutError))
+		if (TValueOrError<void, FString> Checked = CheckAll({CheckName(From, TEXT("Could not move")), CheckName(To, TEXT("Could not replace"))});
+			Checked.HasError())
 		{
-			return false;
+			return Checked;
 		}
 		// ReplaceFileW would keep the old file's attributes and security
 		// descriptor on Windows, but under Wine it keeps neither, and it moves
@@ -238,10 +269,20 @@ namespace WindowsFile
 		// then renamed over the old one in one step on both.
 		// The archive attribute is set as a rewrite in place would set it: the
 		// content changed since the last backup.
-		FFileMetadata Old;
-		bool bKeepMetadata = false;
-		return InspectReplaced(To, bKeepMetadata, Old, OutError)
-			&& (!bKeepMetadata || GiveMetadata(From, Old, (Old.Attributes & KeptAttributes) | FILE_ATTRIBUTE_ARCHIVE, OutError))
-			&& MoveOver(From, To, OutError);
+		const TValueOrError<std::optional<FFileMetadata>, FString> Old = InspectReplaced(To);
+		if (Old.HasError())
+		{
+			return MakeError(Old.GetError());
+		}
+		const std::optional<FFileMetadata>& Kept = Old.GetValue();
+		if (Kept.has_value())
+		{
+			if (TValueOrError<void, FString> Given = GiveMetadata(From, *Kept, (Kept->Attributes & KeptAttributes) | FILE_ATTRIBUTE_ARCHIVE);
+				Given.HasError())
+			{
+				return Given;
+			}
+		}
+		return MoveOver(From, To);
 	}
 }

@@ -49,84 +49,76 @@ bool FPlatformFile::DirectoryExists(const FString& Path)
 	return GetAttributes(Path, Attributes) && (Attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-bool FPlatformFile::MakeDirectory(const FString& Path, FString& OutError)
+TValueOrError<void, FString> FPlatformFile::MakeDirectory(const FString& Path)
 {
-	std::wstring Native;
-	if (!ToNativePath(Path, Native, TEXT("Could not create the folder"), OutError))
+	const TValueOrError<std::wstring, FString> Native = ToNativePath(Path, TEXT("Could not create the folder"));
+	if (Native.HasError())
 	{
-		return false;
+		return MakeError(Native.GetError());
 	}
-	if (!::CreateDirectoryW(Native.c_str(), nullptr))
+	if (!::CreateDirectoryW(Native.GetValue().c_str(), nullptr))
 	{
 		const DWORD Error = ::GetLastError();
 		if (Error == ERROR_ALREADY_EXISTS && DirectoryExists(Path))
 		{
-			return true;
+			return MakeValue();
 		}
-		OutError = DescribeSystemError(TEXT("Could not create the folder"), Path, Error);
-		return false;
+		return MakeError(DescribeSystemError(TEXT("Could not create the folder"), Path, Error));
 	}
-	return true;
+	return MakeValue();
 }
 
-bool FPlatformFile::Delete(const FString& Path, FString& OutError)
+TValueOrError<void, FString> FPlatformFile::Delete(const FString& Path)
 {
-	std::wstring Native;
-	if (!ToNativePath(Path, Native, TEXT("Could not delete"), OutError))
+	const TValueOrError<std::wstring, FString> Native = ToNativePath(Path, TEXT("Could not delete"));
+	if (Native.HasError())
 	{
-		return false;
+		return MakeError(Native.GetError());
 	}
-	if (!::DeleteFileW(Native.c_str()))
+	if (!::DeleteFileW(Native.GetValue().c_str()))
 	{
-		OutError = DescribeSystemError(TEXT("Could not delete"), Path, ::GetLastError());
-		return false;
+		return MakeError(DescribeSystemError(TEXT("Could not delete"), Path, ::GetLastError()));
 	}
-	return true;
+	return MakeValue();
 }
 
-bool FPlatformFile::Move(const FString& To, const FString& From, FString& OutError)
+TValueOrError<void, FString> FPlatformFile::Move(const FString& To, const FString& From)
 {
-	std::wstring NativeTo;
-	std::wstring NativeFrom;
-	if (!ToNativePath(To, NativeTo, TEXT("Could not replace"), OutError)
-		|| !ToNativePath(From, NativeFrom, TEXT("Could not move"), OutError))
+	if (TValueOrError<void, FString> Checked = CheckMovePaths(To, From); Checked.HasError())
 	{
-		return false;
+		return Checked;
 	}
 	// Write-through: the call returns only once the rename is on the disk.
-	if (!::MoveFileExW(NativeFrom.c_str(), NativeTo.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+	if (!::MoveFileExW(StringConv::ToWide(From).c_str(), StringConv::ToWide(To).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
 	{
-		OutError = DescribeSystemError(TEXT("Could not replace"), To, ::GetLastError());
-		return false;
+		return MakeError(DescribeSystemError(TEXT("Could not replace"), To, ::GetLastError()));
 	}
-	return true;
+	return MakeValue();
 }
 
-bool FPlatformFile::LoadFile(const FString& Path, TArray<uint8>& OutBytes, FString& OutError)
+TValueOrError<TArray<uint8>, FString> FPlatformFile::LoadFile(const FString& Path)
 {
-	std::wstring Native;
-	if (!ToNativePath(Path, Native, TEXT("Could not read"), OutError))
+	const TValueOrError<std::wstring, FString> Native = ToNativePath(Path, TEXT("Could not read"));
+	if (Native.HasError())
 	{
-		return false;
+		return MakeError(Native.GetError());
 	}
-	const FScopedHandle File(::CreateFileW(Native.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+	const FScopedHandle File(::CreateFileW(Native.GetValue().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
 		nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
 	if (!File.IsValid())
 	{
-		OutError = DescribeSystemError(TEXT("Could not open"), Path, ::GetLastError());
-		return false;
+		return MakeError(DescribeSystemError(TEXT("Could not open"), Path, ::GetLastError()));
 	}
-	return ReadWholeFile(File.Get(), Path, OutBytes, OutError);
+	return ReadWholeFile(File.Get(), Path);
 }
 
-bool FPlatformFile::FillRandomBytes(uint8* Bytes, int32 Count, FString& OutError)
+TValueOrError<void, FString> FPlatformFile::FillRandomBytes(uint8* Bytes, int32 Count)
 {
 	check(Count >= 0);
 	const NTSTATUS Status = ::BCryptGenRandom(nullptr, Bytes, static_cast<ULONG>(Count), BCRYPT_USE_SYSTEM_PREFERRED_RNG);
 	if (Status < 0)
 	{
-		OutError = FString::Printf(TEXT("Could not draw random bytes: status 0x%08x"), static_cast<uint32>(Status));
-		return false;
+		return MakeError(FString::Printf(TEXT("Could not draw random bytes: status 0x%08x"), static_cast<uint32>(Status)));
 	}
-	return true;
+	return MakeValue();
 }

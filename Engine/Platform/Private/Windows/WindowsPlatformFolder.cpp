@@ -33,14 +33,13 @@ namespace WindowsFile
 		return bNativeIsFinal ? EntryNative : std::wstring();
 	}
 
-	bool FWindowsFolder::CheckName(const FString& Name, const TCHAR* Action, FString& OutError) const
+	TValueOrError<void, FString> FWindowsFolder::CheckName(const FString& Name, const TCHAR* Action) const
 	{
 		if (IsEntryName(Name))
 		{
-			return true;
+			return MakeValue();
 		}
-		OutError = DescribeFileError(Action, PathOf(Name), TEXT("the name is not that of one entry in the folder"));
-		return false;
+		return MakeError(DescribeFileError(Action, PathOf(Name), TEXT("the name is not that of one entry in the folder")));
 	}
 
 	HANDLE FWindowsFolder::OpenEntry(const std::wstring& EntryNative, DWORD Access, DWORD Sharing)
@@ -48,30 +47,28 @@ namespace WindowsFile
 		return ::CreateFileW(EntryNative.c_str(), Access, Sharing, nullptr, OPEN_EXISTING, EntryFlags, nullptr);
 	}
 
-	FScopedHandle FWindowsFolder::OpenFile(const FString& Name, DWORD Access, const TCHAR* Action, FString& OutError) const
+	TValueOrError<FScopedHandle, FString> FWindowsFolder::OpenFile(const FString& Name, DWORD Access, const TCHAR* Action) const
 	{
 		const std::wstring EntryNative = NativePathOf(Name);
 		FScopedHandle File(OpenEntry(EntryNative, Access, ShareAll));
 		if (!File.IsValid())
 		{
-			OutError = DescribeSystemError(Action, PathOf(Name), ::GetLastError());
-			return File;
+			return MakeError(DescribeSystemError(Action, PathOf(Name), ::GetLastError()));
 		}
 		const EFileEntryKind Kind = KindOfOpenEntry(File.Get(), ExpectedFinalPathOf(EntryNative));
 		if (Kind != EFileEntryKind::File)
 		{
-			OutError = DescribeFileError(Action, PathOf(Name), DescribeKind(Kind));
-			return FScopedHandle(INVALID_HANDLE_VALUE);
+			return MakeError(DescribeFileError(Action, PathOf(Name), DescribeKind(Kind)));
 		}
-		return File;
+		return MakeValue(std::move(File));
 	}
 
-	std::unique_ptr<IPlatformFolder> FWindowsFolder::OpenChild(const FString& Name, bool bCreate, const IPlatformFolder* /*PermissionModel*/,
-		FString& OutError)
+	TValueOrError<std::unique_ptr<IPlatformFolder>, FString> FWindowsFolder::OpenChild(const FString& Name, bool bCreate,
+		const IPlatformFolder* /*PermissionModel*/)
 	{
-		if (!CheckName(Name, TEXT("Could not open the folder"), OutError))
+		if (TValueOrError<void, FString> Checked = CheckName(Name, TEXT("Could not open the folder")); Checked.HasError())
 		{
-			return nullptr;
+			return MakeError(Checked.StealError());
 		}
 		const FString ChildPath = PathOf(Name);
 		const std::wstring ChildNative = NativePathOf(Name);
@@ -85,28 +82,25 @@ namespace WindowsFile
 			// Another process making it at the same moment is as good.
 			if (!::CreateDirectoryW(ChildNative.c_str(), nullptr) && ::GetLastError() != ERROR_ALREADY_EXISTS)
 			{
-				OutError = DescribeSystemError(TEXT("Could not create the folder"), ChildPath, ::GetLastError());
-				return nullptr;
+				return MakeError(DescribeSystemError(TEXT("Could not create the folder"), ChildPath, ::GetLastError()));
 			}
 			Child = FScopedHandle(OpenEntry(ChildNative, FolderAccess, FolderSharing));
 			Error = Child.IsValid() ? ERROR_SUCCESS : ::GetLastError();
 		}
 		if (!Child.IsValid())
 		{
-			OutError = DescribeSystemError(TEXT("Could not open the folder"), ChildPath, Error);
-			return nullptr;
+			return MakeError(DescribeSystemError(TEXT("Could not open the folder"), ChildPath, Error));
 		}
 
 		const EFileEntryKind Kind = KindOfOpenEntry(Child.Get(), ExpectedFinalPathOf(ChildNative));
 		if (Kind != EFileEntryKind::Folder)
 		{
-			OutError = DescribeFileError(TEXT("Could not open the folder"), ChildPath, DescribeKind(Kind));
-			return nullptr;
+			return MakeError(DescribeFileError(TEXT("Could not open the folder"), ChildPath, DescribeKind(Kind)));
 		}
 		std::wstring ChildFinal;
 		const bool bChildIsFinal = bNativeIsFinal && GetFinalPath(Child.Get(), ChildFinal);
 		auto ChildHeld = std::make_shared<FHeldFolder>(FHeldFolder{std::move(Child), Held});
-		return std::make_unique<FWindowsFolder>(ChildPath, bChildIsFinal ? ChildFinal : ChildNative, bChildIsFinal, std::move(ChildHeld));
+		return MakeValue(std::make_unique<FWindowsFolder>(ChildPath, bChildIsFinal ? ChildFinal : ChildNative, bChildIsFinal, std::move(ChildHeld)));
 	}
 
 	FFileEntryStatus FWindowsFolder::Stat(const FString& Name)
@@ -141,7 +135,7 @@ namespace WindowsFile
 		return Status;
 	}
 
-	bool FWindowsFolder::ListNames(TArray<FString>& OutNames, FString& OutError)
+	TValueOrError<TArray<FString>, FString> FWindowsFolder::ListNames()
 	{
 		WIN32_FIND_DATAW Found;
 		const HANDLE Search = ::FindFirstFileW(NativePathOf(FString(TEXT("*"))).c_str(), &Found);
@@ -150,11 +144,9 @@ namespace WindowsFile
 			const DWORD Error = ::GetLastError();
 			if (Error == ERROR_FILE_NOT_FOUND)
 			{
-				OutNames.Empty();
-				return true;
+				return MakeValue(TArray<FString>());
 			}
-			OutError = DescribeSystemError(TEXT("Could not list the folder"), Path, Error);
-			return false;
+			return MakeError(DescribeSystemError(TEXT("Could not list the folder"), Path, Error));
 		}
 		TArray<FString> Names;
 		DWORD Error = ERROR_SUCCESS;
@@ -174,50 +166,51 @@ namespace WindowsFile
 		::FindClose(Search);
 		if (Error != ERROR_NO_MORE_FILES)
 		{
-			OutError = DescribeSystemError(TEXT("Could not list the folder"), Path, Error);
-			return false;
+			return MakeError(DescribeSystemError(TEXT("Could not list the folder"), Path, Error));
 		}
-		OutNames = std::move(Names);
-		return true;
+		return MakeValue(std::move(Names));
 	}
 
-	bool FWindowsFolder::LoadFile(const FString& Name, TArray<uint8>& OutBytes, FString& OutError)
+	TValueOrError<TArray<uint8>, FString> FWindowsFolder::LoadFile(const FString& Name)
 	{
-		if (!CheckName(Name, TEXT("Could not read"), OutError))
+		if (TValueOrError<void, FString> Checked = CheckName(Name, TEXT("Could not read")); Checked.HasError())
 		{
-			return false;
+			return MakeError(Checked.StealError());
 		}
 		// A file another process holds open without read sharing is refused
 		// here, with the system's word for it.
-		const FScopedHandle File = OpenFile(Name, GENERIC_READ, TEXT("Could not read"), OutError);
-		return File.IsValid() && ReadWholeFile(File.Get(), PathOf(Name), OutBytes, OutError);
+		const TValueOrError<FScopedHandle, FString> File = OpenFile(Name, GENERIC_READ, TEXT("Could not read"));
+		if (File.HasError())
+		{
+			return MakeError(File.GetError());
+		}
+		return ReadWholeFile(File.GetValue().Get(), PathOf(Name));
 	}
 }
 
 // Exported for the platform tests, which reach the folder primitives through it.
-std::unique_ptr<IPlatformFolder> FPlatformFile::OpenFolder(const FString& Path, FString& OutError)
+TValueOrError<std::unique_ptr<IPlatformFolder>, FString> FPlatformFile::OpenFolder(const FString& Path)
 {
-	std::wstring Native;
-	if (!ToNativePath(Path, Native, TEXT("Could not open the folder"), OutError))
+	const TValueOrError<std::wstring, FString> NativePath = ToNativePath(Path, TEXT("Could not open the folder"));
+	if (NativePath.HasError())
 	{
-		return nullptr;
+		return MakeError(NativePath.GetError());
 	}
+	const std::wstring& Native = NativePath.GetValue();
 	// Links on the way to the folder, and the folder itself being one, are
 	// followed here: the path is resolved once, now.
 	FScopedHandle Opened(::CreateFileW(Native.c_str(), FolderAccess, FolderSharing, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
 	if (!Opened.IsValid())
 	{
-		OutError = DescribeSystemError(TEXT("Could not open the folder"), Path, ::GetLastError());
-		return nullptr;
+		return MakeError(DescribeSystemError(TEXT("Could not open the folder"), Path, ::GetLastError()));
 	}
 	BY_HANDLE_FILE_INFORMATION Information;
 	if (!::GetFileInformationByHandle(Opened.Get(), &Information) || (Information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
 	{
-		OutError = DescribeFileError(TEXT("Could not open the folder"), Path, TEXT("it is not a folder"));
-		return nullptr;
+		return MakeError(DescribeFileError(TEXT("Could not open the folder"), Path, TEXT("it is not a folder")));
 	}
 	std::wstring FinalPath;
 	const bool bIsFinal = GetFinalPath(Opened.Get(), FinalPath);
 	auto Held = std::make_shared<FHeldFolder>(FHeldFolder{std::move(Opened), nullptr});
-	return std::make_unique<FWindowsFolder>(Path, bIsFinal ? FinalPath : Native, bIsFinal, std::move(Held));
+	return MakeValue(std::make_unique<FWindowsFolder>(Path, bIsFinal ? FinalPath : Native, bIsFinal, std::move(Held)));
 }

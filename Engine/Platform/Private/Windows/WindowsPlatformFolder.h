@@ -12,6 +12,7 @@
 #include "Windows/WindowsFileSupport.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace WindowsFile
@@ -29,6 +30,15 @@ namespace WindowsFile
 	{
 		FScopedHandle Handle;
 		std::shared_ptr<const FHeldFolder> Parent;
+	};
+
+	/** What a copy is made from: the copied file's metadata, its access control list and its bytes. */
+	struct FCopySource
+	{
+		FFileMetadata Metadata;
+		/** Self-relative, with the access control list only. */
+		std::vector<uint8> Descriptor;
+		TArray<uint8> Bytes;
 	};
 
 	/** Made by FPlatformFile::OpenFolder, and by OpenChild for the folders below. */
@@ -50,16 +60,16 @@ namespace WindowsFile
 			return Path;
 		}
 
-		std::unique_ptr<IPlatformFolder> OpenChild(const FString& Name, bool bCreate, const IPlatformFolder* PermissionModel,
-			FString& OutError) override;
+		TValueOrError<std::unique_ptr<IPlatformFolder>, FString> OpenChild(const FString& Name, bool bCreate,
+			const IPlatformFolder* PermissionModel) override;
 		FFileEntryStatus Stat(const FString& Name) override;
-		bool ListNames(TArray<FString>& OutNames, FString& OutError) override;
-		bool LoadFile(const FString& Name, TArray<uint8>& OutBytes, FString& OutError) override;
-		std::unique_ptr<IPlatformFileWriter> CreateNew(const FString& Name, const FString* PermissionModel, FString& OutError) override;
+		TValueOrError<TArray<FString>, FString> ListNames() override;
+		TValueOrError<TArray<uint8>, FString> LoadFile(const FString& Name) override;
+		TValueOrError<std::unique_ptr<IPlatformFileWriter>, FString> CreateNew(const FString& Name, const FString* PermissionModel) override;
 		bool RemoveAbandoned(const FString& Name) override;
-		bool Delete(const FString& Name, FString& OutError) override;
-		bool KeepCopy(const FString& Name, const FString& BackupName, FString& OutError) override;
-		bool Replace(const FString& From, const FString& To, FString& OutError) override;
+		TValueOrError<void, FString> Delete(const FString& Name) override;
+		TValueOrError<void, FString> KeepCopy(const FString& Name, const FString& BackupName) override;
+		TValueOrError<void, FString> Replace(const FString& From, const FString& To) override;
 
 	private:
 		/** The path of an entry for messages, written with the separator Path uses. */
@@ -67,8 +77,8 @@ namespace WindowsFile
 		std::wstring NativePathOf(const FString& Name) const;
 		/** What an entry's final path must be, or empty when this folder's own is unknown. */
 		std::wstring ExpectedFinalPathOf(const std::wstring& EntryNative) const;
-		/** False, with OutError naming it, when Name is not one entry of this folder. */
-		bool CheckName(const FString& Name, const TCHAR* Action, FString& OutError) const;
+		/** Fails, naming it, when Name is not one entry of this folder. */
+		TValueOrError<void, FString> CheckName(const FString& Name, const TCHAR* Action) const;
 		/** Opens an existing entry; INVALID_HANDLE_VALUE with the last error set otherwise. */
 		static HANDLE OpenEntry(const std::wstring& EntryNative, DWORD Access, DWORD Sharing);
 		/**
@@ -76,21 +86,23 @@ namespace WindowsFile
 		 * FILE_READ_ATTRIBUTES as well. Deleting by path would not do: Wine
 		 * deletes what a Unix link points to when asked to delete the link.
 		 */
-		FScopedHandle OpenForDeleting(const FString& Name, FString& OutError) const;
+		TValueOrError<FScopedHandle, FString> OpenForDeleting(const FString& Name) const;
 		/** Opens an existing regular file (no link), reporting anything else with Action. */
-		FScopedHandle OpenFile(const FString& Name, DWORD Access, const TCHAR* Action, FString& OutError) const;
+		TValueOrError<FScopedHandle, FString> OpenFile(const FString& Name, DWORD Access, const TCHAR* Action) const;
 		/**
 		 * Looks at the file a replace or a copy would put something in place of:
 		 * what is there must not be marked read-only, and when it is a file, this
-		 * process must be able to write and delete it. OutMetadata receives that
-		 * file's, and bOutKeepMetadata says there is one; a link there is
-		 * replaced itself, so nothing is taken from it.
+		 * process must be able to write and delete it. The value is that file's
+		 * metadata, or none when nothing is there; a link there is replaced
+		 * itself, so nothing is taken from it either.
 		 */
-		bool InspectReplaced(const FString& Name, bool& bOutKeepMetadata, FFileMetadata& OutMetadata, FString& OutError) const;
+		TValueOrError<std::optional<FFileMetadata>, FString> InspectReplaced(const FString& Name) const;
+		/** Reads what a copy of the regular file Name is made from; the file is closed again when it returns. */
+		TValueOrError<FCopySource, FString> ReadCopySource(const FString& Name) const;
 		/** Gives the closed file Name the attributes and permissions of Metadata. */
-		bool GiveMetadata(const FString& Name, const FFileMetadata& Metadata, DWORD Attributes, FString& OutError) const;
+		TValueOrError<void, FString> GiveMetadata(const FString& Name, const FFileMetadata& Metadata, DWORD Attributes) const;
 		/** Renames From over To and makes the rename durable. */
-		bool MoveOver(const FString& From, const FString& To, FString& OutError) const;
+		TValueOrError<void, FString> MoveOver(const FString& From, const FString& To) const;
 
 		FString Path;
 		std::wstring Native;
