@@ -3,12 +3,15 @@
 // start and end position must agree with a plain count kept here unit by
 // unit: whitespace counted with its line feeds, each token's units as
 // characters. A string without escapes or NUL must come out as its units
-// stand. A broken promise stops the run with its description, so libFuzzer
-// keeps the input as a crash.
+// stand, and a number as the general conversion reads its text. A broken
+// promise stops the run with its description, so libFuzzer keeps the input
+// as a crash.
 #include "JsonLexer.h"
+#include "JsonNumberText.h"
 #include "Serialization/BufferReader.h"
 
 #include <cstdio>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -113,6 +116,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 			Token.Text != FString(std::u16string(Units.data() + Count.At + 1, Length - 2)))
 		{
 			Fault("a plain string's text", Count.Position, Token.Start);
+		}
+		if (Token.Kind == EJsonToken::Number)
+		{
+			// The one-pass reading of a number must give the general conversion's double, bit for bit.
+			const std::string Text(Units.begin() + static_cast<std::ptrdiff_t>(Count.At), Units.begin() + static_cast<std::ptrdiff_t>(Count.At + Length));
+			const double Expected = JsonNumberText::ToDouble(Text);
+			if (std::memcmp(&Expected, &Token.Number, sizeof(double)) != 0)
+			{
+				Fault("a number's value", Count.Position, Token.Start);
+			}
 		}
 		Count.At += Length;
 		Count.Position.Ch += static_cast<uint32>(Length);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 #include <utility>
@@ -259,8 +260,118 @@ bool FJsonLexer::ScanWord(TCHAR First, EJsonToken& OutKind)
 	return Fail(TEXT("Invalid Json Token. Check that your member names have quotes around them!"));
 }
 
+bool FJsonLexer::TryScanWellFormedNumber(TCHAR First)
+{
+	const auto IsDigit = [](TCHAR Unit) { return Unit >= u'0' && Unit <= u'9'; };
+	const uint8* const NumberStart = Cursor - UnitBytes;
+	const uint8* Scan = Cursor;
+	TCHAR Unit = First;
+	// Takes the unit after the one in Unit; false at the end of the text.
+	const auto Advance = [&]()
+	{
+		if (Scan == End)
+		{
+			return false;
+		}
+		Unit = LoadUnit(Scan);
+		Scan += UnitBytes;
+		return true;
+	};
+
+	const bool bNegative = First == u'-';
+	if (bNegative && !Advance())
+	{
+		return false;
+	}
+	if (!IsDigit(Unit))
+	{
+		return false;
+	}
+	// All the digits, leading zeros of a fraction included, while they fit the exact conversion.
+	uint64 Digits = 0;
+	int64 NumDigits = 0;
+	const auto TakeDigit = [&]()
+	{
+		if (++NumDigits <= JsonNumberText::MaxExactDigits)
+		{
+			Digits = Digits * 10 + static_cast<uint64>(Unit - u'0');
+		}
+	};
+	// After a leading zero only a fraction or an exponent may follow.
+	const bool bLeadingZero = Unit == u'0';
+	TakeDigit();
+	bool bMore = Advance();
+	if (!bLeadingZero)
+	{
+		while (bMore && IsDigit(Unit))
+		{
+			TakeDigit();
+			bMore = Advance();
+		}
+	}
+	int64 FractionDigits = 0;
+	if (bMore && Unit == u'.')
+	{
+		while ((bMore = Advance()) && IsDigit(Unit))
+		{
+			TakeDigit();
+			++FractionDigits;
+		}
+		if (FractionDigits == 0)
+		{
+			return false;
+		}
+	}
+	int64 Exponent = 0;
+	if (bMore && (Unit == u'e' || Unit == u'E'))
+	{
+		bMore = Advance();
+		const bool bNegativeExponent = bMore && Unit == u'-';
+		if (bMore && (Unit == u'-' || Unit == u'+'))
+		{
+			bMore = Advance();
+		}
+		int64 ExponentDigits = 0;
+		for (; bMore && IsDigit(Unit); bMore = Advance(), ++ExponentDigits)
+		{
+			Exponent = std::min<int64>(Exponent * 10 + (Unit - u'0'), 1000000);
+		}
+		if (ExponentDigits == 0)
+		{
+			return false;
+		}
+		Exponent = bNegativeExponent ? -Exponent : Exponent;
+	}
+	// The text must go on after the number, with a unit that is no part of any
+	// number; anything else is left to the unit by unit scan and its errors.
+	if (!bMore || NumberColumn(Unit) >= 0)
+	{
+		return false;
+	}
+	Cursor = Scan - UnitBytes;
+
+	const int64 Power = Exponent - FractionDigits;
+	if (NumDigits <= JsonNumberText::MaxExactDigits && Power >= -JsonNumberText::MaxExactPower && Power <= JsonNumberText::MaxExactPower)
+	{
+		Current.Number = JsonNumberText::FromExactParts(bNegative, Digits, Power);
+		return true;
+	}
+	// Long or far from one: the general conversion reads the text, which is ASCII.
+	FNumberText Text;
+	for (const uint8* Place = NumberStart; Place != Cursor; Place += UnitBytes)
+	{
+		Text.Add(static_cast<char>(LoadUnit(Place)));
+	}
+	Current.Number = JsonNumberText::ToDouble(Text.View());
+	return true;
+}
+
 bool FJsonLexer::ScanNumber(TCHAR First)
 {
+	if (TryScanWellFormedNumber(First))
+	{
+		return true;
+	}
 	FNumberText Text;
 	int32 State = 0;
 	TCHAR Unit = First;
@@ -300,9 +411,14 @@ bool FJsonLexer::ScanNumber(TCHAR First)
 const uint8* FJsonLexer::FindPlainRunEnd() const
 {
 	const uint8* RunEnd = Cursor;
-	while (End - RunEnd >= JsonUnitWords::UnitsPerWord * UnitBytes && !JsonUnitWords::AnyEndsPlainRun(JsonUnitWords::Load(RunEnd)))
+	constexpr int64 WordBytes = JsonUnitWords::UnitsPerWord * UnitBytes;
+	while (End - RunEnd >= WordBytes)
 	{
-		RunEnd += JsonUnitWords::UnitsPerWord * UnitBytes;
+		if (const int32 Unit = JsonUnitWords::FirstEndingPlainRun(JsonUnitWords::Load(RunEnd)); Unit >= 0)
+		{
+			return RunEnd + Unit * UnitBytes;
+		}
+		RunEnd += WordBytes;
 	}
 	while (RunEnd != End)
 	{
@@ -318,11 +434,18 @@ const uint8* FJsonLexer::FindPlainRunEnd() const
 
 void FJsonLexer::TakeUnitsUpTo(const uint8* RunEnd, std::u16string& Out)
 {
-	// Copied as bytes, since the text need not be aligned for code units.
-	const SIZE_T Kept = Out.size();
 	const SIZE_T Count = static_cast<SIZE_T>((RunEnd - Cursor) / UnitBytes);
-	Out.resize(Kept + Count);
-	std::memcpy(Out.data() + Kept, Cursor, Count * sizeof(TCHAR));
+	if (reinterpret_cast<std::uintptr_t>(Cursor) % alignof(TCHAR) == 0)
+	{
+		Out.append(reinterpret_cast<const TCHAR*>(Cursor), Count);
+	}
+	else
+	{
+		// Copied as bytes, since such text is not aligned for code units.
+		const SIZE_T Kept = Out.size();
+		Out.resize(Kept + Count);
+		std::memcpy(Out.data() + Kept, Cursor, Count * sizeof(TCHAR));
+	}
 	Cursor = RunEnd;
 }
 

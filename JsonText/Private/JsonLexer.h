@@ -79,6 +79,12 @@ private:
 	bool Fail(const TCHAR* Message);
 
 	bool ScanNumber(TCHAR First);
+	/**
+	 * A number of the grammar followed by a unit that is no part of any
+	 * number, read and converted in one pass. False, consuming nothing, for
+	 * any other text: ScanNumber then reads it unit by unit to find the fault.
+	 */
+	bool TryScanWellFormedNumber(TCHAR First);
 	bool ScanString();
 	/** Where the run of units from the position that need no decoding ends: at the next quotation mark, backslash or NUL, or the end. */
 	const uint8* FindPlainRunEnd() const;

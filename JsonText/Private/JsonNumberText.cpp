@@ -28,9 +28,8 @@ namespace
 		int64 Order = 0;
 	};
 
-	/** Integers of up to this many digits, and powers of ten up to MaxExactPower, are exact doubles. */
-	constexpr int64 MaxExactDigits = 15;
-	constexpr int64 MaxExactPower = 22;
+	using JsonNumberText::MaxExactDigits;
+	using JsonNumberText::MaxExactPower;
 	/** Counts stop here, far beyond the double range, instead of overflowing. */
 	constexpr int64 Saturation = int64(1) << 40;
 
@@ -82,32 +81,30 @@ namespace
 	}
 
 	/**
-	 * The common short numbers without the general conversion: with at most
-	 * 15 significant digits and a power of ten of at most 22 either way, the
-	 * digits and the power are both exact doubles, so one multiplication or
-	 * division rounds once and gives the nearest double. False for any other
-	 * number, which the general conversion then takes.
+	 * The common short numbers without the general conversion; false for
+	 * any other number, which the general conversion then takes.
 	 */
 	bool TryToDoubleExactly(const FDecimal& Decimal, double& OutValue)
 	{
-		static constexpr double ExactPowersOfTen[MaxExactPower + 1] = {
-			1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11,
-			1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
-		};
-		double Magnitude = 0.0;
-		if (Decimal.NumDigits > 0)
+		const int64 Power = Decimal.Order - Decimal.NumDigits;
+		if (Decimal.NumDigits > MaxExactDigits || (Decimal.NumDigits > 0 && (Power < -MaxExactPower || Power > MaxExactPower)))
 		{
-			const int64 Power = Decimal.Order - Decimal.NumDigits;
-			if (Decimal.NumDigits > MaxExactDigits || Power < -MaxExactPower || Power > MaxExactPower)
-			{
-				return false;
-			}
-			const double Digits = static_cast<double>(Decimal.Digits);
-			Magnitude = Power < 0 ? Digits / ExactPowersOfTen[-Power] : Digits * ExactPowersOfTen[Power];
+			return false;
 		}
-		OutValue = Decimal.bNegative ? -Magnitude : Magnitude;
+		OutValue = JsonNumberText::FromExactParts(Decimal.bNegative, Decimal.Digits, Decimal.NumDigits > 0 ? Power : 0);
 		return true;
 	}
+}
+
+double JsonNumberText::FromExactParts(bool bNegative, uint64 Digits, int64 Power)
+{
+	static constexpr double ExactPowersOfTen[MaxExactPower + 1] = {
+		1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11,
+		1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
+	};
+	const double Exact = static_cast<double>(Digits);
+	const double Magnitude = Power < 0 ? Exact / ExactPowersOfTen[-Power] : Exact * ExactPowersOfTen[Power];
+	return bNegative ? -Magnitude : Magnitude;
 }
 
 double JsonNumberText::ToDouble(std::string_view Text)

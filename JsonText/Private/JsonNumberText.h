@@ -1,6 +1,8 @@
 // Converting the text of a JSON number to a double.
 #pragma once
 
+#include "CoreTypes.h"
+
 #include <string_view>
 
 namespace JsonNumberText
@@ -12,4 +14,16 @@ namespace JsonNumberText
 	 * zero of that sign.
 	 */
 	double ToDouble(std::string_view Text);
+
+	/** Numbers with at most this many decimal digits, and powers of ten up to MaxExactPower, are exact doubles. */
+	inline constexpr int64 MaxExactDigits = 15;
+	inline constexpr int64 MaxExactPower = 22;
+
+	/**
+	 * Digits times ten to the Power, negated when bNegative, for at most
+	 * MaxExactDigits digits and a power of at most MaxExactPower either way:
+	 * both are exact doubles, so the one multiplication or division rounds
+	 * once and gives the nearest double, as the general conversion would.
+	 */
+	double FromExactParts(bool bNegative, uint64 Digits, int64 Power);
 }

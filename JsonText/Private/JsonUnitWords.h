@@ -1,11 +1,12 @@
 // Tests on four UTF-16 code units at once, held in one 64-bit word, so that
 // the reader and the writer pass over runs of ordinary string text a word
-// at a time instead of a unit at a time. Each test tells whether ANY of the
-// four units matches; which one is then found unit by unit.
+// at a time instead of a unit at a time. Each test tells whether any of the
+// four units matches, or which one is the first to match.
 #pragma once
 
 #include "CoreTypes.h"
 
+#include <bit>
 #include <cstring>
 
 namespace JsonUnitWords
@@ -41,10 +42,17 @@ namespace JsonUnitWords
 		return Word;
 	}
 
-	/** A quotation mark, backslash or NUL: the units that end a run of a string's text that is taken as it stands. */
-	constexpr bool AnyEndsPlainRun(uint64 Word)
+	/**
+	 * The index of the first quotation mark, backslash or NUL among the four
+	 * units, or -1 when there is none. A borrow can only mark a lane above a
+	 * lane that truly matches, so the lowest marked lane is a true match; the
+	 * first unit sits in the lowest lane, the words being little-endian.
+	 */
+	inline int32 FirstEndingPlainRun(uint64 Word)
 	{
-		return (AnyEqual(Word, u'"') | AnyEqual(Word, u'\\') | AnyBelow(Word, 1)) != 0;
+		static_assert(std::endian::native == std::endian::little, "the first unit is taken to sit in the lowest lane");
+		const uint64 Marks = AnyEqual(Word, u'"') | AnyEqual(Word, u'\\') | AnyBelow(Word, 1);
+		return Marks == 0 ? -1 : std::countr_zero(Marks) / 16;
 	}
 
 	/** A control unit (NUL among them), quotation mark or backslash: the units a quoted string cannot hold as they are. */

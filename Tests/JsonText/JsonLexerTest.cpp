@@ -2,13 +2,17 @@
 
 #include "Containers/StringConv.h"
 #include "JsonLexer.h"
+#include "JsonNumberText.h"
 #include "Serialization/BufferReader.h"
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstring>
 #include <ostream>
 #include <string>
 #include <utility>
+#include <vector>
 
 void PrintTo(const FJsonTextPosition& Position, std::ostream* Out)
 {
@@ -263,4 +267,42 @@ TEST(JsonLexer, OverNoTextIsAtItsEnd)
 	EXPECT_EQ(Lexer.Position(), FJsonTextPosition{});
 	EXPECT_FALSE(Lexer.Next());
 	EXPECT_EQ(Lexer.Position(), FJsonTextPosition{});
+}
+
+TEST(JsonLexer, ReadsEveryNumberShapeUpToTheUnitAfterIt)
+{
+	// Well-formed numbers are read in one pass; the token must end where
+	// reading unit by unit would end it, and hold the general conversion's double.
+	const std::string Texts[] = {"0", "-0", "7", "-12", "0.5", "-0.001", "1e5", "1E+5", "2.5e-3", "0.0e-0",
+		"123456789012345", "1234567890123456", "98765432109876543210", "0e999", "1e400", "-1e-400", "4.35e-22"};
+	const std::u16string Ends[] = {u",", u" ", u"\n", u"]", u"x"};
+	for (const std::string& Text : Texts)
+	{
+		for (const std::u16string& End : Ends)
+		{
+			const std::u16string Units(Text.begin(), Text.end());
+			FLexerOver Lexer(Units + End);
+			SCOPED_TRACE(Text);
+			ASSERT_TRUE(Lexer->Next());
+			EXPECT_EQ(Lexer->Token().Kind, EJsonToken::Number);
+			EXPECT_EQ(Lexer->Position(), (FJsonTextPosition{1, static_cast<uint32>(Text.size())}));
+			EXPECT_EQ(std::bit_cast<uint64>(Lexer->Token().Number), std::bit_cast<uint64>(JsonNumberText::ToDouble(Text)));
+		}
+	}
+}
+
+TEST(JsonLexer, ReadsTextThatIsNotAlignedForCodeUnits)
+{
+	// One byte in front puts every code unit at an odd address.
+	const std::u16string Text = u"\"plain\" \"with \\\"escape\\\"\" ";
+	std::vector<uint8> Bytes(1 + Text.size() * sizeof(char16_t));
+	std::memcpy(Bytes.data() + 1, Text.data(), Text.size() * sizeof(char16_t));
+	FBufferReader Stream(Bytes.data() + 1, static_cast<int64>(Text.size() * sizeof(char16_t)));
+	FJsonLexer Lexer(Stream);
+
+	ASSERT_TRUE(Lexer.Next());
+	EXPECT_EQ(Lexer.Token().Text, FString(TEXT("plain")));
+	ASSERT_TRUE(Lexer.Next());
+	EXPECT_EQ(Lexer.Token().Text, FString(TEXT("with \"escape\"")));
+	EXPECT_EQ(Lexer.Position(), (FJsonTextPosition{1, static_cast<uint32>(Text.size() - 1)}));
 }
