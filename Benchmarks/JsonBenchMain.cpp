@@ -4,6 +4,7 @@
 // transparent huge pages.
 //
 //   json-bench [Google Benchmark flags] [--no-process-round-trip] [--pairs=N]
+//   json-bench --save-document=PATH    (writes the 32 MB mixed document and stops)
 #include "BenchDocuments.h"
 #include "FileBytes.h"
 #include "JsonPeer.h"
@@ -25,6 +26,7 @@ namespace
 {
 	const char* const NoProcessRoundTripFlag = "--no-process-round-trip";
 	const char* const PairsFlag = "--pairs=";
+	const char* const SaveDocumentFlag = "--save-document=";
 	const char* const RoundTripDocument = "Mixed32MB";
 	constexpr int DefaultPairs = 9;
 
@@ -107,6 +109,17 @@ int main(int Argc, char** Argv)
 	if (Argc == 4 && std::strncmp(Argv[1], RoundTripChild::Flag, std::strlen(RoundTripChild::Flag)) == 0)
 	{
 		return RoundTripChild::Run(Argv[1] + std::strlen(RoundTripChild::Flag), Argv[2], Argv[3]);
+	}
+	if (const std::optional<std::string> SavePath = TakeValue(Argc, Argv, SaveDocumentFlag))
+	{
+		// The round trip's document, for timing programs by hand on the same bytes.
+		const FBenchDocument Document = BenchDocuments::MakeMixed(RoundTripDocument, size_t{32} << 20);
+		if (!FileBytes::Save(SavePath->c_str(), reinterpret_cast<const uint8_t*>(Document.Utf8.data()), Document.Utf8.size()))
+		{
+			std::fprintf(stderr, "json-bench: cannot write '%s'\n", SavePath->c_str());
+			return 2;
+		}
+		return 0;
 	}
 	const bool bProcessRoundTrip = !TakeFlag(Argc, Argv, NoProcessRoundTripFlag);
 	const std::optional<std::string> PairsText = TakeValue(Argc, Argv, PairsFlag);

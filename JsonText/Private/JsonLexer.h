@@ -78,11 +78,17 @@ private:
 	/** Records Message as the reason Next fails; returns false. */
 	bool Fail(const TCHAR* Message);
 
+	/**
+	 * A number, First being its first unit, already consumed. Well-formed
+	 * numbers take the one-pass reading; the rest are read unit by unit
+	 * through the grammar's state machine, which finds where the fault is and
+	 * which of the two number errors it is.
+	 */
 	bool ScanNumber(TCHAR First);
 	/**
 	 * A number of the grammar followed by a unit that is no part of any
 	 * number, read and converted in one pass. False, consuming nothing, for
-	 * any other text: ScanNumber then reads it unit by unit to find the fault.
+	 * any other text, which ScanNumber then reads unit by unit.
 	 */
 	bool TryScanWellFormedNumber(TCHAR First);
 	bool ScanString();

@@ -11,7 +11,7 @@ namespace
 	// block's header by masking.
 	constexpr SIZE_T BlockSize = 16 * 1024;
 	constexpr SIZE_T Granularity = FJsonTreeAllocator::Alignment;
-	/** A tree's first blocks come from the heap; the blocks after them are carved out of large regions. */
+	/** A tree's first blocks are heap allocations of their own; the blocks after them are carved out of regions. */
 	constexpr int32 MaxHeapBlocks = 16;
 	constexpr SIZE_T BlocksPerRegion = JsonTreeRegions::RegionSize / BlockSize;
 	static_assert(JsonTreeRegions::RegionSize % BlockSize == 0, "a region holds whole blocks, each aligned to its size");

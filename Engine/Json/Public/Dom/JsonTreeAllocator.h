@@ -1,8 +1,7 @@
 // FJsonTreeAllocator: makes the shared values of one JSON tree in large
 // blocks of memory instead of one heap allocation each. A tree of millions
 // of values is then made, and released, many times faster. Past its first
-// blocks, a large tree's blocks are carved out of 2 MB regions that the
-// system can back with large pages, which saves most of the page faults.
+// blocks, a large tree's blocks are carved out of 2 MB regions of the heap.
 //
 // The values are ordinary shared values: each lives as long as something
 // refers to it, and a block goes back to the heap once every value in it is
