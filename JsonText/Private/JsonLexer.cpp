@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -432,21 +433,24 @@ const uint8* FJsonLexer::FindPlainRunEnd() const
 	return RunEnd;
 }
 
-void FJsonLexer::TakeUnitsUpTo(const uint8* RunEnd, std::u16string& Out)
+void FJsonLexer::TakeUnitsUpTo(const uint8* RunEnd, FString& Out)
 {
-	const SIZE_T Count = static_cast<SIZE_T>((RunEnd - Cursor) / UnitBytes);
 	if (reinterpret_cast<std::uintptr_t>(Cursor) % alignof(TCHAR) == 0)
 	{
-		Out.append(reinterpret_cast<const TCHAR*>(Cursor), Count);
+		Out.AppendChars(reinterpret_cast<const TCHAR*>(Cursor), static_cast<int32>((RunEnd - Cursor) / UnitBytes));
+		Cursor = RunEnd;
+		return;
 	}
-	else
+	// Text that is not aligned for code units is copied as bytes, through a small buffer.
+	constexpr int64 ChunkUnits = 256;
+	TCHAR Chunk[ChunkUnits];
+	while (Cursor != RunEnd)
 	{
-		// Copied as bytes, since such text is not aligned for code units.
-		const SIZE_T Kept = Out.size();
-		Out.resize(Kept + Count);
-		std::memcpy(Out.data() + Kept, Cursor, Count * sizeof(TCHAR));
+		const int64 Count = std::min(ChunkUnits, (RunEnd - Cursor) / UnitBytes);
+		std::memcpy(Chunk, Cursor, static_cast<SIZE_T>(Count * UnitBytes));
+		Out.AppendChars(Chunk, static_cast<int32>(Count));
+		Cursor += Count * UnitBytes;
 	}
-	Cursor = RunEnd;
 }
 
 bool FJsonLexer::ScanString()
@@ -455,16 +459,15 @@ bool FJsonLexer::ScanString()
 	const uint8* RunEnd = FindPlainRunEnd();
 	if (RunEnd != End && LoadUnit(RunEnd) == u'"')
 	{
-		std::u16string Text;
-		TakeUnitsUpTo(RunEnd, Text);
-		Current.Text = FString(std::move(Text));
+		Current.Text.Empty();
+		TakeUnitsUpTo(RunEnd, Current.Text);
 		Cursor += UnitBytes;
 		return true;
 	}
 
-	// The others are decoded in a buffer that keeps its room from one string to the next.
-	std::u16string& Decoded = Scanned;
-	Decoded.clear();
+	// The others are decoded in a buffer of their own, so that a failure leaves the token as it was.
+	FString& Decoded = Scanned;
+	Decoded.Empty();
 	for (;;)
 	{
 		TakeUnitsUpTo(FindPlainRunEnd(), Decoded);
@@ -475,7 +478,8 @@ bool FJsonLexer::ScanString()
 		const TCHAR Unit = Take();
 		if (Unit == u'"')
 		{
-			Current.Text = FString(std::u16string(Decoded));
+			Current.Text.Empty();
+			Current.Text.Append(Decoded);
 			return true;
 		}
 		if (Unit != u'\\')
@@ -494,12 +498,12 @@ bool FJsonLexer::ScanString()
 		{
 		case u'"':
 		case u'\\':
-		case u'/': Decoded.push_back(Escape); break;
-		case u'b': Decoded.push_back(u'\b'); break;
-		case u'f': Decoded.push_back(u'\f'); break;
-		case u'n': Decoded.push_back(u'\n'); break;
-		case u'r': Decoded.push_back(u'\r'); break;
-		case u't': Decoded.push_back(u'\t'); break;
+		case u'/': Decoded.AppendChar(Escape); break;
+		case u'b': Decoded.AppendChar(u'\b'); break;
+		case u'f': Decoded.AppendChar(u'\f'); break;
+		case u'n': Decoded.AppendChar(u'\n'); break;
+		case u'r': Decoded.AppendChar(u'\r'); break;
+		case u't': Decoded.AppendChar(u'\t'); break;
 		case u'u':
 		{
 			uint32 Value = 0;
@@ -518,7 +522,7 @@ bool FJsonLexer::ScanString()
 			}
 			if (Value != 0)
 			{
-				Decoded.push_back(static_cast<TCHAR>(Value));
+				Decoded.AppendChar(static_cast<TCHAR>(Value));
 			}
 			break;
 		}

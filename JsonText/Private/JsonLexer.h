@@ -12,7 +12,6 @@
 #include "Containers/UnrealString.h"
 #include "Serialization/JsonTypes.h"
 
-#include <string>
 #include <utility>
 
 class FBufferReader;
@@ -58,7 +57,12 @@ public:
 	bool Next();
 	const FJsonToken& Token() const { return Current; }
 	/** Moves the text of the last string token out, leaving the token's text empty. */
-	FString TakeText() { return std::exchange(Current.Text, FString()); }
+	FString TakeText()
+	{
+		FString Text = std::move(Current.Text);
+		Current.Text.Empty();
+		return Text;
+	}
 	/** Why the last Next failed. */
 	const TCHAR* ErrorMessage() const { return Error; }
 
@@ -95,7 +99,7 @@ private:
 	/** Where the run of units from the position that need no decoding ends: at the next quotation mark, backslash or NUL, or the end. */
 	const uint8* FindPlainRunEnd() const;
 	/** Consumes the units up to RunEnd, appending them to Out. */
-	void TakeUnitsUpTo(const uint8* RunEnd, std::u16string& Out);
+	void TakeUnitsUpTo(const uint8* RunEnd, FString& Out);
 	/** A bare word: true, false or null in any case. */
 	bool ScanWord(TCHAR First, EJsonToken& OutKind);
 
@@ -108,6 +112,6 @@ private:
 
 	FJsonToken Current;
 	/** A string with escapes being decoded; it keeps its room from one such string to the next. */
-	std::u16string Scanned;
+	FString Scanned;
 	const TCHAR* Error = TEXT("");
 };

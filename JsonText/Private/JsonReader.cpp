@@ -45,7 +45,9 @@ const FString& JsonReader::StringToken() const
 
 FString JsonReader::TakeCurrentIdentifier()
 {
-	return std::exchange(Identifier, FString());
+	FString Taken = std::move(Identifier);
+	Identifier.Empty();
+	return Taken;
 }
 
 FString JsonReader::TakeStringToken()
