@@ -3,6 +3,8 @@
 #include "Misc/AssertionMacros.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 ETextFileForm FTextFileEncoder::FormOf(std::u16string_view Text)
 {
@@ -65,10 +67,18 @@ void FTextFileEncoder::PushUtf16(const TCHAR* Units, SIZE_T Count)
 		SIZE_T Free = 0;
 		uint8* const Out = Blocks.Room(2, Free);
 		const SIZE_T Taken = std::min(Count, Free / 2);
-		for (SIZE_T Index = 0; Index < Taken; ++Index)
+		if constexpr (std::endian::native == std::endian::little)
 		{
-			Out[Index * 2] = static_cast<uint8>(Units[Index] & 0xFF);
-			Out[Index * 2 + 1] = static_cast<uint8>(Units[Index] >> 8);
+			// The units in memory are already the little-endian bytes.
+			std::memcpy(Out, Units, Taken * sizeof(TCHAR));
+		}
+		else
+		{
+			for (SIZE_T Index = 0; Index < Taken; ++Index)
+			{
+				Out[Index * 2] = static_cast<uint8>(Units[Index] & 0xFF);
+				Out[Index * 2 + 1] = static_cast<uint8>(Units[Index] >> 8);
+			}
 		}
 		Blocks.Commit(Taken * 2);
 		Units += Taken;
