@@ -48,6 +48,12 @@ TEST(HmdJsonSavedForm, TreeIsUtf16OnlyForAWideUnitTheWriterWrites)
 			return Nested(MakeShared<FJsonValueString>(FString(std::u16string(u"a\0\x00E9", 3))));
 		}, ETextFileForm::Ascii},
 		{"an empty slot", [&] { return Nested(TSharedPtr<FJsonValue>()); }, ETextFileForm::Ascii},
+		{"a wide string after a nested list looked at to its end", [] {
+			TSharedRef<FJsonObject> Object = MakeShared<FJsonObject>();
+			const TArray<TSharedPtr<FJsonValue>> Plain = {MakeShared<FJsonValueString>(TEXT("plain"))};
+			Object->SetArrayField(TEXT("list"), {MakeShared<FJsonValueArray>(Plain), MakeShared<FJsonValueString>(TEXT("caf\x00E9"))});
+			return Object;
+		}, ETextFileForm::Utf16},
 	};
 	for (const FCase& Case : Cases)
 	{

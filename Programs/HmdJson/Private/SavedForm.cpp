@@ -23,14 +23,20 @@ bool SavedForm::IsPlainAscii(const uint8* Bytes, SIZE_T Size)
 
 ETextFileForm SavedForm::OfTree(const FJsonObject& Object)
 {
-	// Depth first with an explicit stack of the value lists still to look
-	// at, as the writer walks: nesting is limited only by memory. An
+	// Depth first in document order, with an explicit stack of the value
+	// lists being looked at and how far: nesting is limited only by memory,
+	// and the first text that is not ASCII ends the walk wherever it sits. An
 	// object's names are looked at when it is reached.
-	std::vector<const TArray<TSharedPtr<FJsonValue>>*> Pending;
+	struct FCursor
+	{
+		const TArray<TSharedPtr<FJsonValue>>* Values;
+		int32 Next;
+	};
+	std::vector<FCursor> Pending;
 	const auto Reach = [&Pending](const FJsonObject& Reached)
 	{
 		const TArray<FString>& Keys = Reached.GetKeys();
-		Pending.push_back(&Reached.GetValues());
+		Pending.push_back(FCursor{&Reached.GetValues(), 0});
 		return std::all_of(Keys.begin(), Keys.end(), QuotesAsAscii);
 	};
 	if (!Reach(Object))
@@ -39,33 +45,35 @@ ETextFileForm SavedForm::OfTree(const FJsonObject& Object)
 	}
 	while (!Pending.empty())
 	{
-		const TArray<TSharedPtr<FJsonValue>>& Values = *Pending.back();
-		Pending.pop_back();
-		for (const TSharedPtr<FJsonValue>& Value : Values)
+		FCursor& Cursor = Pending.back();
+		if (Cursor.Next == Cursor.Values->Num())
 		{
-			if (!Value.IsValid())
-			{
-				continue;
-			}
-			bool bAscii = true;
-			switch (Value->Type)
-			{
-			case EJson::String:
-				bAscii = QuotesAsAscii(Value->AsString());
-				break;
-			case EJson::Array:
-				Pending.push_back(&Value->AsArray());
-				break;
-			case EJson::Object:
-				bAscii = Reach(*Value->AsObject());
-				break;
-			default:
-				break;
-			}
-			if (!bAscii)
-			{
-				return ETextFileForm::Utf16;
-			}
+			Pending.pop_back();
+			continue;
+		}
+		const TSharedPtr<FJsonValue>& Value = (*Cursor.Values)[Cursor.Next++];
+		if (!Value.IsValid())
+		{
+			continue;
+		}
+		bool bAscii = true;
+		switch (Value->Type)
+		{
+		case EJson::String:
+			bAscii = QuotesAsAscii(Value->AsString());
+			break;
+		case EJson::Array:
+			Pending.push_back(FCursor{&Value->AsArray(), 0});
+			break;
+		case EJson::Object:
+			bAscii = Reach(*Value->AsObject());
+			break;
+		default:
+			break;
+		}
+		if (!bAscii)
+		{
+			return ETextFileForm::Utf16;
 		}
 	}
 	return ETextFileForm::Ascii;
