@@ -2,6 +2,7 @@
 
 #include "BenchDocuments.h"
 #include "JsonPeer.h"
+#include "Spread.h"
 
 #include <cstdio>
 #include <vector>
@@ -54,8 +55,17 @@ void FRatioReporter::ReportRuns(const std::vector<Run>& Runs)
 			MeasureOrder.push_back(Measure);
 		}
 		const double UnitsPerSecond = benchmark::GetTimeUnitMultiplier(Result.time_unit);
-		Times[Measure][Name.substr(Split + 1)] = {
-			Result.GetAdjustedRealTime() / UnitsPerSecond, Result.GetAdjustedCPUTime() / UnitsPerSecond};
+		const std::string Peer = Name.substr(Split + 1);
+		std::vector<FTimes>& Repeated = Repetitions[Measure][Peer];
+		Repeated.push_back({Result.GetAdjustedRealTime() / UnitsPerSecond, Result.GetAdjustedCPUTime() / UnitsPerSecond});
+		std::vector<double> Real;
+		std::vector<double> Cpu;
+		for (const FTimes& One : Repeated)
+		{
+			Real.push_back(One.Real);
+			Cpu.push_back(One.Cpu);
+		}
+		Times[Measure][Peer] = {FSpread::Of(std::move(Real)).Median, FSpread::Of(std::move(Cpu)).Median};
 	}
 }
 

@@ -1,7 +1,8 @@
 // Console output of Google Benchmark, followed by a table of our time over
 // each peer's for every measured operation and document, in real and in
 // CPU time, the speed of reading and writing the mixed documents by size,
-// and the verdicts of the in-process targets.
+// and the verdicts of the in-process targets. A measure repeated
+// (--benchmark_repetitions) counts by the median of its repetitions.
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -41,8 +42,10 @@ private:
 	std::optional<double> CpuSeconds(const std::string& Operation, const std::string& Document, const std::string& Peer) const;
 
 	std::map<std::string, size_t> DocumentBytes;
-	/** Times per iteration, by "Operation/Document", then by implementation. */
+	/** Times per iteration, the median of the repetitions, by "Operation/Document", then by implementation. */
 	std::map<std::string, std::map<std::string, FTimes>> Times;
+	/** Each repetition's times, in the same order. */
+	std::map<std::string, std::map<std::string, std::vector<FTimes>>> Repetitions;
 	/** The keys of Times in the order they were measured, which keeps each document's sizes in order. */
 	std::vector<std::string> MeasureOrder;
 };
