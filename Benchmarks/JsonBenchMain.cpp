@@ -164,8 +164,11 @@ int main(int Argc, char** Argv)
 	const std::string RoundTripInput = Stem + "-" + RoundTripDocument + ".json";
 	const std::string RoundTripOutput = Stem + "-output.json";
 
+	std::vector<std::string> MeasureOrder;
 	for (const FBenchDocument& Document : Documents)
 	{
+		MeasureOrder.push_back("Read/" + Document.Name);
+		MeasureOrder.push_back("Write/" + Document.Name);
 		for (const FJsonPeer* Peer : JsonPeers)
 		{
 			RegisterFor("Read", Document, *Peer, [Peer, &Document](benchmark::State& State) { Peer->Read(State, Document); });
@@ -175,6 +178,7 @@ int main(int Argc, char** Argv)
 		{
 			continue;
 		}
+		MeasureOrder.push_back("RoundTrip/" + Document.Name);
 		FileBytes::Save(RoundTripInput.c_str(), reinterpret_cast<const uint8_t*>(Document.Utf8.data()), Document.Utf8.size());
 		for (const FJsonPeer* Peer : JsonPeers)
 		{
@@ -191,7 +195,7 @@ int main(int Argc, char** Argv)
 		}
 	}
 
-	FRatioReporter Reporter(std::move(DocumentBytes));
+	FRatioReporter Reporter(std::move(DocumentBytes), std::move(MeasureOrder));
 	benchmark::RunSpecifiedBenchmarks(&Reporter);
 	if (bProcessRoundTrip)
 	{

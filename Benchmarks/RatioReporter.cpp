@@ -34,7 +34,10 @@ void PrintRatio(const char* What, const std::string& Ours, const std::string& Th
 		*Target, Ratio <= *Target ? "met" : "MISSED");
 }
 
-FRatioReporter::FRatioReporter(std::map<std::string, size_t> InDocumentBytes) : DocumentBytes(std::move(InDocumentBytes)) {}
+FRatioReporter::FRatioReporter(std::map<std::string, size_t> InDocumentBytes, std::vector<std::string> InMeasureOrder)
+	: DocumentBytes(std::move(InDocumentBytes)), MeasureOrder(std::move(InMeasureOrder))
+{
+}
 
 void FRatioReporter::ReportRuns(const std::vector<Run>& Runs)
 {
@@ -50,10 +53,6 @@ void FRatioReporter::ReportRuns(const std::vector<Run>& Runs)
 			continue;
 		}
 		const std::string Measure = Name.substr(0, Split);
-		if (!Times.contains(Measure))
-		{
-			MeasureOrder.push_back(Measure);
-		}
 		const double UnitsPerSecond = benchmark::GetTimeUnitMultiplier(Result.time_unit);
 		const std::string Peer = Name.substr(Split + 1);
 		std::vector<FTimes>& Repeated = Repetitions[Measure][Peer];
@@ -84,6 +83,10 @@ void FRatioReporter::PrintRatios() const
 	std::printf("%-28s %10s %10s %10s %10s\n", "", "real", "CPU", "real", "CPU");
 	for (const std::string& Measure : MeasureOrder)
 	{
+		if (!Times.contains(Measure))
+		{
+			continue;
+		}
 		const std::map<std::string, FTimes>& ByPeer = Times.at(Measure);
 		const auto Ours = ByPeer.find(OursPeer.Name);
 		if (Ours == ByPeer.end())

@@ -18,8 +18,12 @@ void PrintRatio(const char* What, const std::string& Ours, const std::string& Th
 class FRatioReporter : public benchmark::ConsoleReporter
 {
 public:
-	/** DocumentBytes: the UTF-8 size of each document, by name, for the speeds. */
-	explicit FRatioReporter(std::map<std::string, size_t> InDocumentBytes);
+	/**
+	 * DocumentBytes: the UTF-8 size of each document, by name, for the
+	 * speeds. MeasureOrder: every "Operation/Document" in the order to print
+	 * them, whatever order the runs come in.
+	 */
+	FRatioReporter(std::map<std::string, size_t> InDocumentBytes, std::vector<std::string> InMeasureOrder);
 
 	void ReportRuns(const std::vector<Run>& Runs) override;
 	void Finalize() override;
@@ -46,6 +50,6 @@ private:
 	std::map<std::string, std::map<std::string, FTimes>> Times;
 	/** Each repetition's times, in the same order. */
 	std::map<std::string, std::map<std::string, std::vector<FTimes>>> Repetitions;
-	/** The keys of Times in the order they were measured, which keeps each document's sizes in order. */
+	/** The measures in the order to print them, which keeps each document's sizes in order. */
 	std::vector<std::string> MeasureOrder;
 };
