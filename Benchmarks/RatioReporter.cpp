@@ -55,22 +55,32 @@ void FRatioReporter::ReportRuns(const std::vector<Run>& Runs)
 		const std::string Measure = Name.substr(0, Split);
 		const double UnitsPerSecond = benchmark::GetTimeUnitMultiplier(Result.time_unit);
 		const std::string Peer = Name.substr(Split + 1);
-		std::vector<FTimes>& Repeated = Repetitions[Measure][Peer];
-		Repeated.push_back({Result.GetAdjustedRealTime() / UnitsPerSecond, Result.GetAdjustedCPUTime() / UnitsPerSecond});
-		std::vector<double> Real;
-		std::vector<double> Cpu;
-		for (const FTimes& One : Repeated)
+		Repetitions[Measure][Peer].push_back({Result.GetAdjustedRealTime() / UnitsPerSecond, Result.GetAdjustedCPUTime() / UnitsPerSecond});
+	}
+}
+
+void FRatioReporter::SettleMedians()
+{
+	for (const auto& [Measure, ByPeer] : Repetitions)
+	{
+		for (const auto& [Peer, Repeated] : ByPeer)
 		{
-			Real.push_back(One.Real);
-			Cpu.push_back(One.Cpu);
+			std::vector<double> Real;
+			std::vector<double> Cpu;
+			for (const FTimes& One : Repeated)
+			{
+				Real.push_back(One.Real);
+				Cpu.push_back(One.Cpu);
+			}
+			Times[Measure][Peer] = {FSpread::Of(std::move(Real)).Median, FSpread::Of(std::move(Cpu)).Median};
 		}
-		Times[Measure][Peer] = {FSpread::Of(std::move(Real)).Median, FSpread::Of(std::move(Cpu)).Median};
 	}
 }
 
 void FRatioReporter::Finalize()
 {
 	ConsoleReporter::Finalize();
+	SettleMedians();
 	PrintRatios();
 	PrintSpeedBySize();
 	PrintTargets();

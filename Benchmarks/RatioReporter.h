@@ -37,6 +37,8 @@ private:
 		double Cpu = 0.0;
 	};
 
+	/** Fills Times from the repetitions, once all runs are in. */
+	void SettleMedians();
 	void PrintRatios() const;
 	/** MiB/s of each implementation's Read and Write for every mixed document measured, and the largest over the smallest. */
 	void PrintSpeedBySize() const;
@@ -46,10 +48,10 @@ private:
 	std::optional<double> CpuSeconds(const std::string& Operation, const std::string& Document, const std::string& Peer) const;
 
 	std::map<std::string, size_t> DocumentBytes;
-	/** Times per iteration, the median of the repetitions, by "Operation/Document", then by implementation. */
-	std::map<std::string, std::map<std::string, FTimes>> Times;
-	/** Each repetition's times, in the same order. */
+	/** Each repetition's times per iteration, by "Operation/Document", then by implementation. */
 	std::map<std::string, std::map<std::string, std::vector<FTimes>>> Repetitions;
+	/** The median of each one's repetitions, in the same order; filled when the runs are done. */
+	std::map<std::string, std::map<std::string, FTimes>> Times;
 	/** The measures in the order to print them, which keeps each document's sizes in order. */
 	std::vector<std::string> MeasureOrder;
 };
