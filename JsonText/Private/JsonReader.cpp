@@ -162,6 +162,16 @@ bool JsonReader::ScanToken()
 	return true;
 }
 
+bool JsonReader::ScanToken(TCHAR Likely, EJsonToken LikelyKind)
+{
+	if (Lexer->NextIfPunctuation(Likely, LikelyKind))
+	{
+		CurrentToken = LikelyKind;
+		return true;
+	}
+	return ScanToken();
+}
+
 bool JsonReader::StartRoot()
 {
 	CurrentToken = EJsonToken::None;
@@ -180,7 +190,7 @@ bool JsonReader::StepInArray()
 {
 	const EJsonToken Previous = CurrentToken;
 	CurrentToken = EJsonToken::None;
-	if (!ScanToken())
+	if (!ScanToken(u',', EJsonToken::Comma))
 	{
 		return false;
 	}
@@ -199,7 +209,7 @@ bool JsonReader::StepInObject()
 {
 	const EJsonToken Previous = CurrentToken;
 	CurrentToken = EJsonToken::None;
-	if (!ScanToken())
+	if (!ScanToken(u',', EJsonToken::Comma))
 	{
 		return false;
 	}
@@ -223,7 +233,7 @@ bool JsonReader::StepInObject()
 		return RecordError(TEXT("String token expected, but not found."));
 	}
 	Identifier = Lexer->TakeText();
-	if (!ScanToken())
+	if (!ScanToken(u':', EJsonToken::Colon))
 	{
 		return false;
 	}

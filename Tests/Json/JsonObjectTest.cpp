@@ -145,6 +145,41 @@ TEST(JsonObject, MadeFromFieldsSettlesRepeatedNamesAsSettingThemWould)
 	}
 }
 
+TEST(JsonObject, MadeFromFieldsTellsAlikeNamesApart)
+{
+	struct FCase
+	{
+		const char* Description;
+		std::vector<const char16_t*> Names;
+		/** The names the object keeps, in order. */
+		std::vector<const char16_t*> Kept;
+	};
+	const FCase Cases[] = {
+		{"same length, first, middle and last units", {u"Name", u"Nome", u"Nume"}, {u"Name", u"Nome", u"Nume"}},
+		{"a repeat among names alike", {u"Name", u"Nome", u"Name"}, {u"Name", u"Nome"}},
+		{"the empty name and a one-unit name", {u"", u"a", u""}, {u"", u"a"}},
+		{"names differing only inside", {u"abcXdef", u"abcYdef", u"abZYdef"}, {u"abcXdef", u"abcYdef", u"abZYdef"}},
+	};
+	for (const FCase& Case : Cases)
+	{
+		SCOPED_TRACE(Case.Description);
+		TArray<FString> Names;
+		TArray<TSharedPtr<FJsonValue>> Values;
+		for (SIZE_T Position = 0; Position < Case.Names.size(); ++Position)
+		{
+			Names.Add(FString(Case.Names[Position]));
+			Values.Add(MakeShared<FJsonValueNumber>(static_cast<double>(Position)));
+		}
+		const FJsonObject Made(std::move(Names), std::move(Values));
+		TArray<FString> Kept;
+		for (const char16_t* Name : Case.Kept)
+		{
+			Kept.Add(FString(Name));
+		}
+		EXPECT_EQ(Made.GetKeys(), Kept);
+	}
+}
+
 TEST(JsonValue, AsGettersGiveEmptyResultsForOtherKinds)
 {
 	const TSharedRef<FJsonValue> Number = MakeShared<FJsonValueNumber>(2.5);

@@ -11,6 +11,19 @@ namespace
 	{
 		return std::hash<FString>()(FieldName);
 	}
+
+	/** The length and the first, middle and last units of a name: names that differ in any of them differ. */
+	uint64 SummarizeFieldName(const FString& FieldName)
+	{
+		const int32 Length = FieldName.Len();
+		if (Length == 0)
+		{
+			return 0;
+		}
+		const TCHAR* const Units = *FieldName;
+		return (static_cast<uint64>(static_cast<uint16>(Length)) << 48) | (static_cast<uint64>(Units[0]) << 32)
+			| (static_cast<uint64>(Units[Length / 2]) << 16) | static_cast<uint64>(Units[Length - 1]);
+	}
 }
 
 FJsonObject::FJsonObject(TArray<FString>&& Names, TArray<TSharedPtr<FJsonValue>>&& InValues)
@@ -40,15 +53,21 @@ bool FJsonObject::IndexDistinctNames()
 	{
 		return RebuildIndex(Num());
 	}
-	for (int32 Later = 1; Later < Num(); ++Later)
+	// Names are told apart by a summary first, which most pairs differ in;
+	// only names with the same summary are compared whole.
+	uint64 Summaries[MaxUnindexedFields];
+	for (int32 Later = 0; Later < Num(); ++Later)
 	{
+		const FString& Name = Keys[Later];
+		const uint64 Summary = SummarizeFieldName(Name);
 		for (int32 Earlier = 0; Earlier < Later; ++Earlier)
 		{
-			if (Keys[Earlier] == Keys[Later])
+			if (Summaries[Earlier] == Summary && Keys[Earlier] == Name)
 			{
 				return false;
 			}
 		}
+		Summaries[Later] = Summary;
 	}
 	return true;
 }
