@@ -225,19 +225,6 @@ bool FJsonLexer::Next()
 	return true;
 }
 
-bool FJsonLexer::NextIfPunctuation(TCHAR Punctuation, EJsonToken Kind)
-{
-	SkipWhitespace();
-	if (AtEnd() || Peek() != Punctuation)
-	{
-		return false;
-	}
-	Current.Start = Position();
-	Current.Kind = Kind;
-	Cursor += UnitBytes;
-	return true;
-}
-
 bool FJsonLexer::ScanWord(TCHAR First, EJsonToken& OutKind)
 {
 	// Only words of four or five letters can match, so longer ones are

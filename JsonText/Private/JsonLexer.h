@@ -66,14 +66,6 @@ public:
 	/** Why the last Next failed. */
 	const TCHAR* ErrorMessage() const { return Error; }
 
-	/**
-	 * Reads the next token as Next does when it is the single unit
-	 * Punctuation, of kind Kind, which a reader often knows to come next.
-	 * Otherwise consumes only the whitespace before the token and returns
-	 * false; Next then reads whatever token is there.
-	 */
-	bool NextIfPunctuation(TCHAR Punctuation, EJsonToken Kind);
-
 	/** Consumes the whitespace before the next other unit: space, tab, CR and LF, nothing else. */
 	void SkipWhitespace();
 	bool AtEnd() const { return Cursor == End; }

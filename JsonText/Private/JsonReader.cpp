@@ -162,16 +162,6 @@ bool JsonReader::ScanToken()
 	return true;
 }
 
-bool JsonReader::ScanToken(TCHAR Likely, EJsonToken LikelyKind)
-{
-	if (Lexer->NextIfPunctuation(Likely, LikelyKind))
-	{
-		CurrentToken = LikelyKind;
-		return true;
-	}
-	return ScanToken();
-}
-
 bool JsonReader::StartRoot()
 {
 	CurrentToken = EJsonToken::None;
@@ -190,7 +180,7 @@ bool JsonReader::StepInArray()
 {
 	const EJsonToken Previous = CurrentToken;
 	CurrentToken = EJsonToken::None;
-	if (!ScanToken(u',', EJsonToken::Comma))
+	if (!ScanToken())
 	{
 		return false;
 	}
@@ -209,7 +199,7 @@ bool JsonReader::StepInObject()
 {
 	const EJsonToken Previous = CurrentToken;
 	CurrentToken = EJsonToken::None;
-	if (!ScanToken(u',', EJsonToken::Comma))
+	if (!ScanToken())
 	{
 		return false;
 	}
@@ -233,7 +223,7 @@ bool JsonReader::StepInObject()
 		return RecordError(TEXT("String token expected, but not found."));
 	}
 	Identifier = Lexer->TakeText();
-	if (!ScanToken(u':', EJsonToken::Colon))
+	if (!ScanToken())
 	{
 		return false;
 	}

@@ -128,52 +128,6 @@ TEST(JsonLexer, HandsOutTheTokensOfAMultiLineText)
 	EXPECT_EQ(Lexer->Position(), (FJsonTextPosition{4, 7}));
 }
 
-TEST(JsonLexer, TakesLikelyPunctuationAsNextWould)
-{
-	// Each token is asked for first as the punctuation a reader might expect.
-	struct FStep
-	{
-		TCHAR Likely;
-		EJsonToken LikelyKind;
-		bool bTaken;
-		EJsonToken Kind;
-		FJsonTextPosition Start;
-	};
-	const FStep Steps[] = {
-		{u',', EJsonToken::Comma, false, EJsonToken::OpenBrace, {1, 0}},
-		{u',', EJsonToken::Comma, false, EJsonToken::String, {2, 1}},
-		{u':', EJsonToken::Colon, true, EJsonToken::Colon, {2, 4}},
-		{u':', EJsonToken::Colon, false, EJsonToken::OpenBracket, {2, 6}},
-		{u',', EJsonToken::Comma, false, EJsonToken::Number, {2, 7}},
-		{u',', EJsonToken::Comma, true, EJsonToken::Comma, {2, 8}},
-		{u',', EJsonToken::Comma, false, EJsonToken::True, {2, 10}},
-		{u',', EJsonToken::Comma, false, EJsonToken::CloseBracket, {2, 14}},
-		{u',', EJsonToken::Comma, true, EJsonToken::Comma, {2, 15}},
-		{u',', EJsonToken::Comma, false, EJsonToken::String, {3, 1}},
-		{u':', EJsonToken::Colon, true, EJsonToken::Colon, {4, 0}},
-		{u':', EJsonToken::Colon, false, EJsonToken::String, {4, 1}},
-		{u',', EJsonToken::Comma, false, EJsonToken::CloseBrace, {4, 6}},
-	};
-	FLexerOver Lexer(u"{\r\n\t\"a\": [1, true],\r\n\t\"b\"\n:\"x\ny\"}  ");
-	for (const FStep& Step : Steps)
-	{
-		const bool bTaken = Lexer->NextIfPunctuation(Step.Likely, Step.LikelyKind);
-		EXPECT_EQ(bTaken, Step.bTaken);
-		if (!bTaken)
-		{
-			// Only the whitespace before the token is gone.
-			EXPECT_EQ(Lexer->Position(), Step.Start);
-			ASSERT_TRUE(Lexer->Next()) << StringConv::ToUtf8(FString(Lexer->ErrorMessage()));
-		}
-		EXPECT_EQ(Lexer->Token().Kind, Step.Kind);
-		EXPECT_EQ(Lexer->Token().Start, Step.Start);
-	}
-	// At the end, nothing is taken and the last token stays.
-	EXPECT_FALSE(Lexer->NextIfPunctuation(u',', EJsonToken::Comma));
-	EXPECT_TRUE(Lexer->AtEnd());
-	EXPECT_EQ(Lexer->Token().Kind, EJsonToken::CloseBrace);
-}
-
 TEST(JsonLexer, LeavesTheUnitThatEndsAToken)
 {
 	// Numbers and words end at a unit they look at and leave; it is the

@@ -75,8 +75,6 @@ private:
 
 	/** Takes the next token from the lexer as CurrentToken. */
 	bool ScanToken();
-	/** As ScanToken, quicker when the token is the punctuation Likely, of kind LikelyKind. */
-	bool ScanToken(TCHAR Likely, EJsonToken LikelyKind);
 	/** Opens or closes a scope for an event just delivered. */
 	void FollowScopes(EJsonEvent Event);
 
