@@ -1,11 +1,16 @@
 #include "Serialization/JsonWriter.h"
 
+#include "JsonNumberFormat.h"
 #include "JsonUnitWords.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstring>
+
+namespace
+{
+	constexpr SIZE_T WordUnits = static_cast<SIZE_T>(JsonUnitWords::UnitsPerWord);
+}
 
 JsonWriter::JsonWriter(FArchive& InStream, int32 InitialIndent)
 	: IndentCount(InitialIndent), Stream(InStream)
@@ -53,14 +58,16 @@ void JsonWriter::WriteCommaIfNeededOrFirst()
 void JsonWriter::WriteLineBreak()
 {
 	const SIZE_T Tabs = IndentCount > 0 ? static_cast<SIZE_T>(IndentCount) : 0;
-	TCHAR* Out = ReserveUnits(2 + Tabs);
+	// The tabs go down a word of four at a time, so there is room for up to three more.
+	TCHAR* Out = ReserveUnits(2 + Tabs + WordUnits - 1);
 	*Out++ = u'\r';
 	*Out++ = u'\n';
-	for (SIZE_T Tab = 0; Tab < Tabs; ++Tab)
+	constexpr uint64 FourTabs = JsonUnitWords::Lanes(u'\t');
+	for (SIZE_T Tab = 0; Tab < Tabs; Tab += WordUnits)
 	{
-		*Out++ = u'\t';
+		std::memcpy(Out + Tab, &FourTabs, sizeof(FourTabs));
 	}
-	CommitUnits(Out);
+	CommitUnits(Out + Tabs);
 }
 
 void JsonWriter::WriteFieldStart(const FString& Identifier)
@@ -158,21 +165,7 @@ EJsonToken JsonWriter::WriteValueText(double Value)
 	{
 		return WriteValueText(nullptr);
 	}
-	// Exactly what "%.17g" gives in the C locale, whatever the process locale.
-	// A whole number below 2^53 has fewer than 17 digits, so "%.17g" writes
-	// it as an integer; the integer conversion is the fast way to its text.
-	constexpr double ExactIntegerLimit = 9007199254740992.0;
-	char Text[32];
-	const bool bWholeNumber = std::fabs(Value) < ExactIntegerLimit && Value == std::trunc(Value) && !(Value == 0.0 && std::signbit(Value));
-	const std::to_chars_result Result = bWholeNumber
-		? std::to_chars(Text, Text + sizeof(Text), static_cast<int64>(Value))
-		: std::to_chars(Text, Text + sizeof(Text), Value, std::chars_format::general, 17);
-	TCHAR* Out = ReserveUnits(sizeof(Text));
-	for (const char* Digit = Text; Digit != Result.ptr; ++Digit)
-	{
-		*Out++ = static_cast<TCHAR>(*Digit);
-	}
-	CommitUnits(Out);
+	CommitUnits(JsonNumberFormat::Write(Value, ReserveUnits(JsonNumberFormat::MaxUnits)));
 	return EJsonToken::Number;
 }
 

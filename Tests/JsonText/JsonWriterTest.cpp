@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <limits>
@@ -159,6 +160,24 @@ TEST(JsonWriter, WritesNumbersAsPercentDot17G)
 		{1e17, TEXT("1e+17")},
 		{5e-324, TEXT("4.9406564584124654e-324")},
 		{1.7976931348623157e308, TEXT("1.7976931348623157e+308")},
+		// The exact decimal value ends in a 5 just past the seventeenth digit: ties go to the even digit.
+		{2251799813685247.75, TEXT("2251799813685247.8")},
+		{2251799813685246.25, TEXT("2251799813685246.2")},
+		// The double nearest 1e-14 lies just below it, by less than half of
+		// the seventeenth digit: rounding carries into a new leading digit.
+		{1e-14, TEXT("1e-14")},
+		{-1e-14, TEXT("-1e-14")},
+		// Whole numbers from 2^53 on have seventeen digits or more.
+		{99999999999999999.0, TEXT("1e+17")},
+		{36028797018963971.0, TEXT("36028797018963968")},
+		// Either side of where the exponent form starts, below and above.
+		{0.0001, TEXT("0.0001")},
+		{0.0000999, TEXT("9.9900000000000002e-05")},
+		{12345678901234567.0, TEXT("12345678901234568")},
+		{1e-16, TEXT("9.9999999999999998e-17")},
+		{1.5e-17, TEXT("1.5e-17")},
+		{-2.5e-310, TEXT("-2.5000000000000171e-310")},
+		{1e100, TEXT("1e+100")},
 		// Not finite: no JSON form, so null.
 		{std::numeric_limits<double>::infinity(), TEXT("null")},
 		{-std::numeric_limits<double>::infinity(), TEXT("null")},
@@ -328,6 +347,80 @@ TEST(JsonWriter, WritesWholeNumbersAsPercentDot17GDoes)
 			Writer->Finish();
 		}
 		EXPECT_EQ(Text, FString(TEXT("[ ")) + FString(std::u16string(Expected, Expected + std::strlen(Expected))) + TEXT(" ]")) << Expected;
+	}
+}
+
+TEST(JsonWriter, WritesAnyDoubleAsPercentDot17GDoes)
+{
+	// Doubles of every magnitude and of the common ones, from fixed seeds, all
+	// in one array, against the C library's own text in the C locale.
+	std::vector<double> Numbers;
+	uint64 State = 0x9E3779B97F4A7C15ull;
+	const auto Next = [&State]
+	{
+		State = State * 6364136223846793005ull + 1442695040888963407ull;
+		return State;
+	};
+	for (int32 Index = 0; Index < 20000; ++Index)
+	{
+		double Number = 0.0;
+		const uint64 Bits = Next();
+		std::memcpy(&Number, &Bits, sizeof(Number));
+		if (std::isfinite(Number))
+		{
+			Numbers.push_back(Number);
+		}
+		Numbers.push_back(std::ldexp(static_cast<double>(Next() >> 11), static_cast<int>(Next() % 120) - 110));
+		Numbers.push_back(static_cast<double>(Next() % 10000000) / 100.0);
+	}
+	FString Expected = TEXT("[");
+	const TCHAR* Separator = TEXT(" ");
+	for (const double Number : Numbers)
+	{
+		char Text[64];
+		std::snprintf(Text, sizeof(Text), "%.17g", Number);
+		Expected += Separator;
+		Expected += FString(std::u16string(Text, Text + std::strlen(Text)));
+		Separator = TEXT(", ");
+	}
+	Expected += TEXT(" ]");
+	FString Written;
+	{
+		const TSharedRef<StringJsonWriter> Writer = StringJsonWriter::Create(&Written);
+		Writer->OpenArray();
+		for (const double Number : Numbers)
+		{
+			Writer->PutValue(Number);
+		}
+		Writer->CloseArray();
+		EXPECT_TRUE(Writer->Finish());
+	}
+	EXPECT_EQ(Written, Expected);
+}
+
+TEST(JsonWriter, IndentsEveryDepthWithTabs)
+{
+	// Tabs are laid down several at a time; each depth must still get exactly its own.
+	for (int32 Depth = 1; Depth <= 10; ++Depth)
+	{
+		TSharedRef<FJsonObject> Object = MakeShared<FJsonObject>();
+		for (int32 Level = 1; Level < Depth; ++Level)
+		{
+			TSharedRef<FJsonObject> Outer = MakeShared<FJsonObject>();
+			Outer->SetObjectField(TEXT("a"), Object);
+			Object = Outer;
+		}
+		FString Expected = TEXT("{");
+		for (int32 Level = 1; Level < Depth; ++Level)
+		{
+			Expected += TEXT("\r\n") + FString(std::u16string(static_cast<SIZE_T>(Level), u'\t')) + TEXT("\"a\":");
+			Expected += TEXT("\r\n") + FString(std::u16string(static_cast<SIZE_T>(Level), u'\t')) + TEXT("{");
+		}
+		for (int32 Level = Depth - 1; Level >= 0; --Level)
+		{
+			Expected += TEXT("\r\n") + FString(std::u16string(static_cast<SIZE_T>(Level), u'\t')) + TEXT("}");
+		}
+		EXPECT_EQ(JsonTest::Write(Object), Expected) << "depth " << Depth;
 	}
 }
 
