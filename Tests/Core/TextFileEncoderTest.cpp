@@ -82,6 +82,11 @@ TEST(TextFileEncoder, GivesTheSameBytesWhateverThePiecesAndBlocks)
 		{"UTF-16 units never split across blocks of three", ETextFileForm::Utf16, {u"\x20AC", u"b"}, 3,
 			std::string("\xFF\xFE\xAC\x20" "b\0", 6)},
 		{"an empty ASCII text has no bytes", ETextFileForm::Ascii, {}, 16, ""},
+		// ASCII units are narrowed eight at a time: pieces and blocks that end inside a group of eight.
+		{"ASCII of nine units in blocks of six", ETextFileForm::Ascii, {u"abcdefghi"}, 6, "abcdefghi"},
+		{"ASCII of three, five and eight units", ETextFileForm::Ascii, {u"abc", u"defgh", u"ijklmnop"}, 16, "abcdefghijklmnop"},
+		{"ASCII of seventeen units in one piece", ETextFileForm::Ascii, {u"abcdefghijklmnopq"}, 64, "abcdefghijklmnopq"},
+		{"ASCII up to DEL in groups of four", ETextFileForm::Ascii, {u"\x7F\x01 ~\x7F\x7F\x7F\x7F"}, 16, "\x7F\x01 ~\x7F\x7F\x7F\x7F"},
 		{"an empty UTF-16 text is its mark", ETextFileForm::Utf16, {u""}, 16, "\xFF\xFE"},
 	};
 	for (const FCase& Case : Cases)
@@ -115,4 +120,20 @@ TEST(TextFileEncoderDeathTest, StopsOnAWideUnitInATextStatedAsAscii)
 			Encoder.Push(u"a\x00E9", 2);
 		},
 		"a text stated as ASCII holds a unit of 128 or more");
+	// A wide unit after a long ASCII run, in every lane of a group of eight, and a unit whose low byte is ASCII.
+	for (SIZE_T Offset = 0; Offset < 8; ++Offset)
+	{
+		for (const char16_t Wide : {u'\x0080', u'\x0141', u'\xFF41'})
+		{
+			const std::u16string Text = std::u16string(32 + Offset, u'a') + Wide + u"bcd";
+			EXPECT_DEATH(
+				{
+					FBlockRecorder Sink;
+					FTextFileEncoder Encoder(Sink, ETextFileForm::Ascii, 64);
+					Encoder.Push(Text.data(), Text.size());
+				},
+				"a text stated as ASCII holds a unit of 128 or more")
+				<< "offset " << Offset << ", unit " << static_cast<int>(Wide);
+		}
+	}
 }

@@ -35,6 +35,11 @@ TEST(HmdJsonTextOutput, Utf8KeepsSurrogatePairsWhereverThePiecesEnd)
 		{"high surrogate ends the text", {u"a", u"\xD800"}, "a\xED\xA0\x80"},
 		{"high surrogate before a letter in the next piece", {u"\xD800", u"b"}, "\xED\xA0\x80" "b"},
 		{"two high surrogates, then a low one", {u"\xD800", u"\xD83D", u"\xDE00"}, "\xED\xA0\x80\xF0\x9F\x98\x80"},
+		// ASCII goes out eight units at a time: wide units and pairs after and between such runs.
+		{"wide unit after nine ASCII units", {u"abcdefghi\x00E9" u"jk"}, "abcdefghi\xC3\xA9" "jk"},
+		{"wide unit after eight ASCII units", {u"abcdefgh\x00E9"}, "abcdefgh\xC3\xA9"},
+		{"pair after five ASCII units, then more", {u"abcde\xD83D\xDE00" u"fghijklm"}, "abcde\xF0\x9F\x98\x80" "fghijklm"},
+		{"wide runs between ASCII runs", {u"\x00E9\x20AC" u"abcd\x00E9" u"efghijk\x7F"}, "\xC3\xA9\xE2\x82\xAC" "abcd\xC3\xA9" "efghijk\x7F"},
 	};
 	for (const FCase& Case : Cases)
 	{

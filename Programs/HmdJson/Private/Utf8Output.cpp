@@ -2,7 +2,9 @@
 
 #include "Containers/StringConv.h"
 #include "Containers/Utf16Surrogates.h"
+#include "Misc/TextFileEncoder.h"
 
+#include <algorithm>
 #include <string>
 
 using Utf16Surrogates::IsHigh;
@@ -42,9 +44,23 @@ void FUtf8Output::TakeUnits(const TCHAR* Units, SIZE_T Count)
 
 void FUtf8Output::Encode(const TCHAR* Units, SIZE_T Count)
 {
-	if (Count > 0)
+	while (Count > 0)
 	{
-		const std::string Bytes = StringConv::ToUtf8(std::u16string_view(Units, Count));
-		Blocks.Append(reinterpret_cast<const uint8*>(Bytes.data()), Bytes.size());
+		// ASCII, the bulk of most text, is its own UTF-8: a byte per unit, straight into the block.
+		SIZE_T Free = 0;
+		uint8* const Out = Blocks.Room(1, Free);
+		const SIZE_T Ascii = FTextFileEncoder::NarrowAscii(Units, std::min(Count, Free), Out);
+		Blocks.Commit(Ascii);
+		Units += Ascii;
+		Count -= Ascii;
+		// The other units up to the next ASCII one, surrogate pairs whole, take the general conversion.
+		const SIZE_T Wide = static_cast<SIZE_T>(std::find_if(Units, Units + Count, [](TCHAR Unit) { return Unit < 0x80; }) - Units);
+		if (Wide > 0)
+		{
+			const std::string Bytes = StringConv::ToUtf8(std::u16string_view(Units, Wide));
+			Blocks.Append(reinterpret_cast<const uint8*>(Bytes.data()), Bytes.size());
+			Units += Wide;
+			Count -= Wide;
+		}
 	}
 }

@@ -31,6 +31,13 @@ public:
 	static ETextFileForm FormOf(std::u16string_view Text);
 
 	/**
+	 * Writes the first of the Count units at Units as one byte each at Out,
+	 * for as long as they are below 128, and tells how many it wrote: an
+	 * ASCII file's bytes, and the ASCII runs of any other byte form.
+	 */
+	static SIZE_T NarrowAscii(const TCHAR* Units, SIZE_T Count, uint8* Out);
+
+	/**
 	 * Encodes into Sink, which must outlive the encoder, in blocks of
 	 * BlockBytes. A Utf16 file's mark is the first thing the sink receives.
 	 */

@@ -9,8 +9,6 @@
 #include "CoreTypes.h"
 #include "Containers/UnrealString.h"
 
-#include <algorithm>
-
 namespace MemorySinkRules
 {
 	/** The most a sink holds: 2,147,483,646 bytes, which is 1,073,741,823 UTF-16 code units. */
@@ -32,6 +30,9 @@ namespace MemorySinkRules
 		}
 	}
 
+	/** The first NUL unit from First on, or Last when there is none before it. */
+	CORE_API const TCHAR* FindNul(const TCHAR* First, const TCHAR* Last);
+
 	/** Calls Take(First, Count) for each run of the Count units at Units that holds no NUL unit, in order; empty runs are left out. */
 	template <typename TakeFunctionType>
 	void ForEachRunWithoutNul(const TCHAR* Units, SIZE_T Count, TakeFunctionType&& Take)
@@ -39,7 +40,7 @@ namespace MemorySinkRules
 		const TCHAR* const End = Units + Count;
 		while (Units < End)
 		{
-			const TCHAR* const RunEnd = std::find(Units, End, u'\0');
+			const TCHAR* const RunEnd = FindNul(Units, End);
 			if (RunEnd != Units)
 			{
 				Take(Units, static_cast<SIZE_T>(RunEnd - Units));
