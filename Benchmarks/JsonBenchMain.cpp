@@ -4,7 +4,8 @@
 // transparent huge pages.
 //
 //   json-bench [Google Benchmark flags] [--no-process-round-trip] [--pairs=N]
-//   json-bench --save-document=PATH    (writes the 32 MB mixed document and stops)
+//   json-bench --save-document=PATH [--document-mb=N]
+//       (writes the mixed document, 32 MB or N MB, and stops)
 #include "BenchDocuments.h"
 #include "FileBytes.h"
 #include "JsonPeer.h"
@@ -28,6 +29,7 @@ namespace
 	const char* const NoProcessRoundTripFlag = "--no-process-round-trip";
 	const char* const PairsFlag = "--pairs=";
 	const char* const SaveDocumentFlag = "--save-document=";
+	const char* const DocumentMbFlag = "--document-mb=";
 	const char* const RoundTripDocument = "Mixed32MB";
 	constexpr int DefaultPairs = 9;
 	constexpr int InProcessRepetitions = 5;
@@ -120,8 +122,16 @@ int main(int Argc, char** Argv)
 	}
 	if (const std::optional<std::string> SavePath = TakeValue(Argc, Argv, SaveDocumentFlag))
 	{
-		// The round trip's document, for timing programs by hand on the same bytes.
-		const FBenchDocument Document = BenchDocuments::MakeMixed(RoundTripDocument, size_t{32} << 20);
+		// The round trip's document, or a smaller one of the same records, for
+		// timing programs by hand (or counting their instructions) on the same bytes.
+		const std::optional<std::string> MbText = TakeValue(Argc, Argv, DocumentMbFlag);
+		const std::optional<int> Mb = MbText ? ParseCount(*MbText) : 32;
+		if (!Mb)
+		{
+			std::fprintf(stderr, "json-bench: %s needs a whole number from 1 to 1000, not '%s'\n", DocumentMbFlag, MbText->c_str());
+			return 2;
+		}
+		const FBenchDocument Document = BenchDocuments::MakeMixed(RoundTripDocument, static_cast<size_t>(*Mb) << 20);
 		if (!FileBytes::Save(SavePath->c_str(), reinterpret_cast<const uint8_t*>(Document.Utf8.data()), Document.Utf8.size()))
 		{
 			std::fprintf(stderr, "json-bench: cannot write '%s'\n", SavePath->c_str());
