@@ -363,7 +363,7 @@ bool FJsonLexer::TryScanWellFormedNumber(TCHAR First)
 	{
 		Text.Add(static_cast<char>(LoadUnit(Place)));
 	}
-	Current.Number = JsonNumberText::ToDouble(Text.View());
+	Current.Number = JsonNumberText::ToDoubleInGeneral(Text.View());
 	return true;
 }
 

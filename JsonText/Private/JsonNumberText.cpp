@@ -109,17 +109,19 @@ double JsonNumberText::FromExactParts(bool bNegative, uint64 Digits, int64 Power
 
 double JsonNumberText::ToDouble(std::string_view Text)
 {
-	const FDecimal Decimal = ReadDecimal(Text);
 	double Value = 0.0;
-	if (TryToDoubleExactly(Decimal, Value))
-	{
-		return Value;
-	}
+	return TryToDoubleExactly(ReadDecimal(Text), Value) ? Value : ToDoubleInGeneral(Text);
+}
+
+double JsonNumberText::ToDoubleInGeneral(std::string_view Text)
+{
+	double Value = 0.0;
 	const std::from_chars_result Result = std::from_chars(Text.data(), Text.data() + Text.size(), Value);
 	if (Result.ec == std::errc::result_out_of_range)
 	{
 		// from_chars leaves Value alone when the nearest double is an
 		// infinity or a zero; decide which from the magnitude.
+		const FDecimal Decimal = ReadDecimal(Text);
 		const double Magnitude = Decimal.Order > 0 ? std::numeric_limits<double>::infinity() : 0.0;
 		Value = Decimal.bNegative ? -Magnitude : Magnitude;
 	}

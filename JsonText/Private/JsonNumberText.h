@@ -15,6 +15,13 @@ namespace JsonNumberText
 	 */
 	double ToDouble(std::string_view Text);
 
+	/**
+	 * As ToDouble, through the general conversion without first trying the
+	 * exact one: for a text already known to have too many digits or too
+	 * large a power for FromExactParts.
+	 */
+	double ToDoubleInGeneral(std::string_view Text);
+
 	/** Numbers with at most this many decimal digits, and powers of ten up to MaxExactPower, are exact doubles. */
 	inline constexpr int64 MaxExactDigits = 15;
 	inline constexpr int64 MaxExactPower = 22;

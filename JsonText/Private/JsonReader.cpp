@@ -45,9 +45,15 @@ const FString& JsonReader::StringToken() const
 
 FString JsonReader::TakeCurrentIdentifier()
 {
-	FString Taken = std::move(Identifier);
-	Identifier.Empty();
+	FString Taken;
+	TakeCurrentIdentifier(Taken);
 	return Taken;
+}
+
+void JsonReader::TakeCurrentIdentifier(FString& OutIdentifier)
+{
+	OutIdentifier = std::move(Identifier);
+	Identifier.Empty();
 }
 
 FString JsonReader::TakeStringToken()
@@ -222,7 +228,7 @@ bool JsonReader::StepInObject()
 	{
 		return RecordError(TEXT("String token expected, but not found."));
 	}
-	Identifier = Lexer->TakeText();
+	Lexer->MoveTextTo(Identifier);
 	if (!ScanToken())
 	{
 		return false;

@@ -95,7 +95,8 @@ namespace
 		{
 			if (Open.Top().Kind == EJson::Object)
 			{
-				PendingNames.Add(Reader.TakeCurrentIdentifier());
+				PendingNames.Emplace();
+				Reader.TakeCurrentIdentifier(PendingNames.Top());
 			}
 			PendingValues.Add(std::move(Value));
 		}

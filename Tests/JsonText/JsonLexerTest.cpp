@@ -9,6 +9,7 @@
 
 #include <bit>
 #include <cstring>
+#include <limits>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -288,6 +289,32 @@ TEST(JsonLexer, ReadsEveryNumberShapeUpToTheUnitAfterIt)
 			EXPECT_EQ(Lexer->Position(), (FJsonTextPosition{1, static_cast<uint32>(Text.size())}));
 			EXPECT_EQ(std::bit_cast<uint64>(Lexer->Token().Number), std::bit_cast<uint64>(JsonNumberText::ToDouble(Text)));
 		}
+	}
+}
+
+TEST(JsonNumberText, GeneralConversionGivesTheNearestDoubleOrTheLimitOfItsSign)
+{
+	struct FCase
+	{
+		const char* Text;
+		double Expected;
+	};
+	constexpr double Infinity = std::numeric_limits<double>::infinity();
+	const FCase Cases[] = {
+		{"0.59008966719419209", 0.59008966719419209},
+		{"1.0478027277614266e-08", 1.0478027277614266e-08},
+		{"-98765432109876543210", -98765432109876543210.0},
+		{"1e400", Infinity},
+		{"-1e400", -Infinity},
+		{"1e-400", 0.0},
+		{"-1e-400", -0.0},
+		{"0.000000000000000000000000000001e-400", 0.0},
+	};
+	for (const FCase& Case : Cases)
+	{
+		SCOPED_TRACE(Case.Text);
+		EXPECT_EQ(std::bit_cast<uint64>(JsonNumberText::ToDoubleInGeneral(Case.Text)), std::bit_cast<uint64>(Case.Expected));
+		EXPECT_EQ(std::bit_cast<uint64>(JsonNumberText::ToDouble(Case.Text)), std::bit_cast<uint64>(Case.Expected));
 	}
 }
 

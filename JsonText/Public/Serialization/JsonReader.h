@@ -51,6 +51,8 @@ public:
 	virtual const FString& StringToken() const;
 	/** Moves the field name of the item just delivered out of the reader, for a caller that keeps it; CurrentIdentifier() is then empty. */
 	FString TakeCurrentIdentifier();
+	/** As TakeCurrentIdentifier, into OutIdentifier: one move fewer for a caller that keeps the name in a string of its own. */
+	void TakeCurrentIdentifier(FString& OutIdentifier);
 	/** Moves the text of the string value just delivered out of the reader, for a caller that keeps it; StringToken() is then empty. */
 	FString TakeStringToken();
 	double NumberToken() const;
