@@ -412,10 +412,10 @@ bool FJsonLexer::ScanNumber(TCHAR First)
 const uint8* FJsonLexer::FindPlainRunEnd() const
 {
 	const uint8* RunEnd = Cursor;
-	constexpr int64 WordBytes = JsonUnitWords::UnitsPerWord * UnitBytes;
+	constexpr int64 WordBytes = Utf16Lanes::UnitsPerWord * UnitBytes;
 	while (End - RunEnd >= WordBytes)
 	{
-		if (const int32 Unit = JsonUnitWords::FirstEndingPlainRun(JsonUnitWords::Load(RunEnd)); Unit >= 0)
+		if (const int32 Unit = JsonUnitWords::FirstEndingPlainRun(Utf16Lanes::Load(RunEnd)); Unit >= 0)
 		{
 			return RunEnd + Unit * UnitBytes;
 		}

@@ -9,7 +9,7 @@
 
 namespace
 {
-	constexpr SIZE_T WordUnits = static_cast<SIZE_T>(JsonUnitWords::UnitsPerWord);
+	constexpr SIZE_T WordUnits = static_cast<SIZE_T>(Utf16Lanes::UnitsPerWord);
 }
 
 JsonWriter::JsonWriter(FArchive& InStream, int32 InitialIndent)
@@ -62,7 +62,7 @@ void JsonWriter::WriteLineBreak()
 	TCHAR* Out = ReserveUnits(2 + Tabs + WordUnits - 1);
 	*Out++ = u'\r';
 	*Out++ = u'\n';
-	constexpr uint64 FourTabs = JsonUnitWords::Lanes(u'\t');
+	constexpr uint64 FourTabs = Utf16Lanes::Lanes(u'\t');
 	for (SIZE_T Tab = 0; Tab < Tabs; Tab += WordUnits)
 	{
 		std::memcpy(Out + Tab, &FourTabs, sizeof(FourTabs));
@@ -283,16 +283,16 @@ void JsonWriter::WriteQuoted(const FString& Text)
 	const TCHAR* Units = *Text;
 	const TCHAR* const End = Units + Length;
 	// Runs that need no escape, the bulk of most text, are copied a word at a time.
-	while (End - Units >= JsonUnitWords::UnitsPerWord)
+	while (End - Units >= Utf16Lanes::UnitsPerWord)
 	{
-		const uint64 Word = JsonUnitWords::Load(Units);
+		const uint64 Word = Utf16Lanes::Load(Units);
 		if (JsonUnitWords::AnyNeedsEscape(Word))
 		{
 			break;
 		}
 		std::memcpy(Out, &Word, sizeof(Word));
-		Out += JsonUnitWords::UnitsPerWord;
-		Units += JsonUnitWords::UnitsPerWord;
+		Out += Utf16Lanes::UnitsPerWord;
+		Units += Utf16Lanes::UnitsPerWord;
 	}
 	for (; *Units != 0; ++Units)
 	{

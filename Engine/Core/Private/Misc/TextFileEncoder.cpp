@@ -1,5 +1,6 @@
 #include "Misc/TextFileEncoder.h"
 
+#include "Containers/Utf16Lanes.h"
 #include "Misc/AssertionMacros.h"
 
 #include <algorithm>
@@ -46,9 +47,8 @@ SIZE_T FTextFileEncoder::NarrowAscii(const TCHAR* Units, SIZE_T Count, uint8* Ou
 	// are gathered into its low 32 bits in lane order, so storing them puts
 	// the bytes in text order whatever the byte order of the machine: the
 	// load and the store swap alike.
-	constexpr SIZE_T WordUnits = sizeof(uint64) / sizeof(TCHAR);
+	constexpr SIZE_T WordUnits = Utf16Lanes::UnitsPerWord;
 	constexpr SIZE_T StepUnits = 2 * WordUnits;
-	constexpr uint64 WideBits = 0xFF80FF80FF80FF80ull;
 	const auto Narrow = [](uint64 Word)
 	{
 		const uint64 Pairs = (Word | (Word >> 8)) & 0x0000FFFF0000FFFFull;
@@ -57,9 +57,8 @@ SIZE_T FTextFileEncoder::NarrowAscii(const TCHAR* Units, SIZE_T Count, uint8* Ou
 	SIZE_T Index = 0;
 	for (; Count - Index >= StepUnits; Index += StepUnits)
 	{
-		uint64 Words[2];
-		std::memcpy(Words, Units + Index, sizeof(Words));
-		if (((Words[0] | Words[1]) & WideBits) != 0)
+		const uint64 Words[2] = {Utf16Lanes::Load(Units + Index), Utf16Lanes::Load(Units + Index + WordUnits)};
+		if (Utf16Lanes::AnyBeyondAscii(Words[0] | Words[1]) != 0)
 		{
 			break;
 		}

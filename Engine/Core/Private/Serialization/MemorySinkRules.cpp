@@ -1,9 +1,9 @@
 #include "Serialization/MemorySinkRules.h"
 
+#include "Containers/Utf16Lanes.h"
 #include "Serialization/Archive.h"
 
 #include <algorithm>
-#include <cstring>
 
 FString MemorySinkRules::DefaultArchiveName()
 {
@@ -18,22 +18,17 @@ void MemorySinkRules::FailBeyondMaxBytes(const FString& ArchiveName)
 const TCHAR* MemorySinkRules::FindNul(const TCHAR* First, const TCHAR* Last)
 {
 	// Text rarely holds a NUL, so the units are tested sixteen at a time, in
-	// four words of four lanes. (Word - Ones) & ~Word sets the top bit of a
-	// zero lane, and of no lane at all when none is zero.
-	constexpr uint64 Ones = 0x0001000100010001ull;
-	constexpr uint64 TopBits = 0x8000800080008000ull;
+	// four words of four lanes.
 	constexpr SIZE_T NumWords = 4;
-	constexpr SIZE_T BlockUnits = NumWords * sizeof(uint64) / sizeof(TCHAR);
+	constexpr SIZE_T BlockUnits = NumWords * Utf16Lanes::UnitsPerWord;
 	while (static_cast<SIZE_T>(Last - First) >= BlockUnits)
 	{
-		uint64 Words[NumWords];
-		std::memcpy(Words, First, sizeof(Words));
 		uint64 Zeros = 0;
-		for (const uint64 Word : Words)
+		for (SIZE_T Word = 0; Word < NumWords; ++Word)
 		{
-			Zeros |= (Word - Ones) & ~Word;
+			Zeros |= Utf16Lanes::AnyBelow(Utf16Lanes::Load(First + Word * Utf16Lanes::UnitsPerWord), 1);
 		}
-		if ((Zeros & TopBits) != 0)
+		if (Zeros != 0)
 		{
 			break;
 		}
